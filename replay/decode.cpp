@@ -1,0 +1,94 @@
+#include "replay/decode.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "replay/direction.h"
+#include "replay/field_io.h"
+#include "replay/gear_steps.h"
+#include "replay/layout.h"
+#include "replay/record_time.h"
+#include "replay/tracks.h"
+
+namespace vantor::replay {
+namespace {
+
+using namespace field_io;
+
+void decodeTrack(ReplayBytes file, ReplayInfo& info) {
+  const auto field = zeroFilled<layout::kTrackKeyWidth>(file, layout::kTrackKey);
+  const auto* chars = reinterpret_cast<const char*>(field.data());
+  std::string_view key(chars, field.size());
+  key = key.substr(0, key.find('\0'));
+  if (const auto name = trackDisplayName(key)) info.trackName.assign(*name);
+  info.isMonteCarlo = isMonteCarloKey(key);
+}
+
+void decodeDirection(ReplayBytes file, ReplayInfo& info) {
+  const std::int32_t mirrored = int32ZeroFilled(file, layout::kMirrored);
+  const std::int32_t backward = int32ZeroFilled(file, layout::kBackward);
+  if (const auto text = directionFor(mirrored, backward)) info.directionText = *text;
+}
+
+void decodeLaps(ReplayBytes file, ReplayInfo& info) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%d", static_cast<int>(int32ZeroFilled(file, layout::kLaps)));
+  info.lapsText.assign(text);
+}
+
+}  // namespace
+
+bool decodeGearRatios(ReplayBytes file, ReplayInfo& info) {
+  for (std::size_t slot = 0; slot < kGearSlotCount; ++slot) {
+    const int index = gearStepIndex(int32ZeroFilled(file, layout::kGearSlotOffsets[slot]));
+    if (index < 0) {
+      std::fputs("Error in read GearRatio\n", stderr);
+      return false;
+    }
+    info.gears[slot].text.assign(gearStepText(index));
+  }
+  return true;
+}
+
+void decodeMainFields(ReplayBytes file, ReplayInfo& info) {
+  readText(file, layout::kDriverName, info.driverName);
+  decodeTrack(file, info);
+  readInt(file, layout::kTyrePressureLeft, info.tyrePressureLeft);
+  readInt(file, layout::kTyrePressureRight, info.tyrePressureRight);
+  readInt(file, layout::kDownforceLeft, info.downforceLeft);
+  readInt(file, layout::kDownforceRight, info.downforceRight);
+  readInt(file, layout::kRideHeight, info.rideHeight);
+  readInt(file, layout::kShockTravel, info.shockTravel);
+  readInt(file, layout::kToeIn, info.toeIn);
+  readInt(file, layout::kBrakeBalance, info.brakeBalance);
+  readInt(file, layout::kAutomatic, info.automaticTransmission);
+  readInt(file, layout::kDamage, info.damage);
+  info.shockStiffness = int32ZeroFilled(file, layout::kShockStiffness);
+  readText(file, layout::kCarName, info.carName);
+  decodeDirection(file, info);
+  decodeLaps(file, info);
+}
+
+void decodeRecords(ReplayBytes file, ReplayInfo& info) {
+  const std::size_t times = info.isMonteCarlo ? layout::kMonteCarloTimes : layout::kOtherTimes;
+  for (std::size_t i = 0; i < kRecordCount; ++i) {
+    RecordRow& row = info.records[i];
+    readInt(file, times + 4 * i, row.rawTime);
+    row.timeText.assign(recordTimeText(row.rawTime));
+  }
+  for (std::size_t i = 0; i < kRecordCount; ++i) {
+    readText(file, layout::kRecordNames + layout::kRecordTextWidth * i, info.records[i].name);
+  }
+  for (std::size_t i = 0; i < kRecordCount; ++i) {
+    readText(file, layout::kRecordCars + layout::kRecordTextWidth * i, info.records[i].car);
+  }
+}
+
+bool decodeReplay(ReplayBytes file, ReplayInfo& info) {
+  const bool gearsComplete = decodeGearRatios(file, info);
+  decodeMainFields(file, info);
+  decodeRecords(file, info);
+  return gearsComplete;
+}
+
+}  // namespace vantor::replay

@@ -1,0 +1,79 @@
+#include "replay/reader.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cstdio>
+
+#include "replay/decode.h"
+#include "replay/layout.h"
+
+namespace vantor::replay {
+namespace {
+
+#ifdef _WIN32
+// The platform's status query rejects these before it looks at the disk.
+bool isWildcardOrBareDrive(const std::string& path) {
+  if (path.find_first_of("?*") != std::string::npos) return true;
+  return path.size() == 2 && path[1] == ':';
+}
+#endif
+
+// The first `wanted` bytes of the file, or fewer when it is shorter. A file
+// that cannot be opened or read (a directory, a locked file) gives nothing.
+template <typename Decode>
+int withFileStart(const std::string& path, std::size_t wanted, Decode decode) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return -1;
+  std::array<unsigned char, layout::kBytesUsed> buffer;
+  std::size_t size = 0;
+  while (size < wanted) {
+    const std::size_t got = std::fread(buffer.data() + size, 1, wanted - size, file);
+    if (got == 0) break;
+    size += got;
+  }
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return -1;
+  decode(ReplayBytes(buffer.data(), size));
+  return 0;
+}
+
+}  // namespace
+
+std::int64_t fileSize(const std::string& path) {
+#ifdef _WIN32
+  if (path.empty() || isWildcardOrBareDrive(path)) return -1;
+  struct _stat64 status{};
+  if (_stat64(path.c_str(), &status) != 0) return -1;
+#else
+  struct stat status{};
+  if (::stat(path.c_str(), &status) != 0) return -1;
+#endif
+  return (status.st_mode & S_IFMT) == S_IFDIR ? 0 : static_cast<std::int64_t>(status.st_size);
+}
+
+int load(const std::string& path, ReplayInfo& info) {
+  if (fileSize(path) == -1) return -1;
+  readGearRatios(path, info);
+  readMainFields(path, info);
+  readRecords(path, info);
+  return 0;
+}
+
+int readGearRatios(const std::string& path, ReplayInfo& info) {
+  return withFileStart(path, layout::kGearPassEnd,
+                       [&](ReplayBytes bytes) { decodeGearRatios(bytes, info); });
+}
+
+int readMainFields(const std::string& path, ReplayInfo& info) {
+  return withFileStart(path, layout::kMainPassEnd,
+                       [&](ReplayBytes bytes) { decodeMainFields(bytes, info); });
+}
+
+int readRecords(const std::string& path, ReplayInfo& info) {
+  return withFileStart(path, layout::kRecordPassEnd,
+                       [&](ReplayBytes bytes) { decodeRecords(bytes, info); });
+}
+
+}  // namespace vantor::replay

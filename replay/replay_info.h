@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "replay/fixed_text.h"
+
+namespace vantor::replay {
+
+inline constexpr std::size_t kGearSlotCount = 8;
+inline constexpr std::size_t kRecordCount = 8;
+
+// Slots 0..5 are 1st..6th gear, 6 is reverse, 7 the final drive.
+struct GearSlot {
+  FixedText<5> text;
+  friend bool operator==(const GearSlot&, const GearSlot&) = default;
+};
+
+struct RecordRow {
+  FixedText<32> name;
+  FixedText<32> car;
+  std::int32_t rawTime = 0;
+  FixedText<31> timeText;
+  friend bool operator==(const RecordRow&, const RecordRow&) = default;
+};
+
+// What one replay decodes into. Loads write into the same instance, so a
+// field that a file does not set keeps the value of the file before.
+struct ReplayInfo {
+  FixedText<21> trackName;
+  bool isMonteCarlo = false;
+  FixedText<8> driverName;
+  FixedText<15> carName;
+  FixedText<11> lapsText;
+  std::string_view directionText;  // one of the direction table's texts, or empty
+  std::uint8_t automaticTransmission = 0;
+  std::uint8_t damage = 0;
+  std::int32_t downforceLeft = 0;
+  std::int32_t downforceRight = 0;
+  std::int32_t tyrePressureLeft = 0;
+  std::int32_t tyrePressureRight = 0;
+  std::int16_t brakeBalance = 0;
+  std::int16_t rideHeight = 0;
+  std::int16_t shockTravel = 0;
+  std::int16_t toeIn = 0;
+  std::int32_t shockStiffness = 0;  // 16.16 fixed point
+  std::array<GearSlot, kGearSlotCount> gears{};
+  std::array<RecordRow, kRecordCount> records{};
+
+  friend bool operator==(const ReplayInfo&, const ReplayInfo&) = default;
+};
+
+}  // namespace vantor::replay

@@ -1,0 +1,128 @@
+#include "tests/support/replay_builder.h"
+
+#include <algorithm>
+#include <fstream>
+#include <stdexcept>
+
+#include "replay/layout.h"
+
+namespace vantor::testing {
+
+namespace layout = replay::layout;
+
+ReplayBuilder::ReplayBuilder() : bytes_(kDefaultSize, 0) {}
+
+ReplayBuilder& ReplayBuilder::int32At(std::size_t offset, std::int32_t value) {
+  auto bits = static_cast<std::uint32_t>(value);
+  for (std::size_t i = 0; i < 4; ++i, bits >>= 8) bytes_.at(offset + i) = static_cast<unsigned char>(bits & 0xFF);
+  return *this;
+}
+
+ReplayBuilder& ReplayBuilder::int16At(std::size_t offset, std::int16_t value) {
+  const auto bits = static_cast<std::uint16_t>(value);
+  bytes_.at(offset) = static_cast<unsigned char>(bits & 0xFF);
+  bytes_.at(offset + 1) = static_cast<unsigned char>(bits >> 8);
+  return *this;
+}
+
+ReplayBuilder& ReplayBuilder::textAt(std::size_t offset, std::size_t width, std::string_view text) {
+  if (offset + width > bytes_.size()) throw std::out_of_range("text field past the end of the replay");
+  std::fill_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset), width, 0);
+  std::copy_n(text.begin(), std::min(text.size(), width), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
+  return *this;
+}
+
+ReplayBuilder& ReplayBuilder::laps(std::int32_t value) { return int32At(layout::kLaps, value); }
+ReplayBuilder& ReplayBuilder::mirrored(std::int32_t flag) { return int32At(layout::kMirrored, flag); }
+ReplayBuilder& ReplayBuilder::backward(std::int32_t flag) { return int32At(layout::kBackward, flag); }
+ReplayBuilder& ReplayBuilder::trackKey(std::string_view key) {
+  return textAt(layout::kTrackKey, layout::kTrackKeyWidth, key);
+}
+ReplayBuilder& ReplayBuilder::monteCarloTime(std::size_t place, std::int32_t raw) {
+  return int32At(layout::kMonteCarloTimes + 4 * place, raw);
+}
+ReplayBuilder& ReplayBuilder::otherTrackTime(std::size_t place, std::int32_t raw) {
+  return int32At(layout::kOtherTimes + 4 * place, raw);
+}
+ReplayBuilder& ReplayBuilder::recordName(std::size_t place, std::string_view name) {
+  return textAt(layout::kRecordNames + layout::kRecordTextWidth * place, layout::kRecordTextWidth, name);
+}
+ReplayBuilder& ReplayBuilder::recordCar(std::size_t place, std::string_view car) {
+  return textAt(layout::kRecordCars + layout::kRecordTextWidth * place, layout::kRecordTextWidth, car);
+}
+ReplayBuilder& ReplayBuilder::damage(std::uint8_t flag) {
+  bytes_.at(layout::kDamage) = flag;
+  return *this;
+}
+ReplayBuilder& ReplayBuilder::automaticTransmission(std::uint8_t flag) {
+  bytes_.at(layout::kAutomatic) = flag;
+  return *this;
+}
+ReplayBuilder& ReplayBuilder::gear(std::size_t slot, std::int32_t value) {
+  return int32At(layout::kGearSlotOffsets.at(slot), value);
+}
+ReplayBuilder& ReplayBuilder::downforce(std::int32_t left, std::int32_t right) {
+  int32At(layout::kDownforceLeft, left);
+  return int32At(layout::kDownforceRight, right);
+}
+ReplayBuilder& ReplayBuilder::tyrePressure(std::int32_t left, std::int32_t right) {
+  int32At(layout::kTyrePressureLeft, left);
+  return int32At(layout::kTyrePressureRight, right);
+}
+ReplayBuilder& ReplayBuilder::brakeBalance(std::int16_t value) { return int16At(layout::kBrakeBalance, value); }
+ReplayBuilder& ReplayBuilder::rideHeight(std::int16_t value) { return int16At(layout::kRideHeight, value); }
+ReplayBuilder& ReplayBuilder::shockTravel(std::int16_t value) { return int16At(layout::kShockTravel, value); }
+ReplayBuilder& ReplayBuilder::toeIn(std::int16_t value) { return int16At(layout::kToeIn, value); }
+ReplayBuilder& ReplayBuilder::shockStiffness(std::int32_t value) { return int32At(layout::kShockStiffness, value); }
+ReplayBuilder& ReplayBuilder::driverName(std::string_view name) {
+  return textAt(layout::kDriverName, layout::kDriverNameWidth, name);
+}
+ReplayBuilder& ReplayBuilder::carName(std::string_view name) {
+  return textAt(layout::kCarName, layout::kCarNameWidth, name);
+}
+
+ReplayBuilder& ReplayBuilder::raw(std::size_t offset, std::string_view bytes) {
+  if (offset + bytes.size() > bytes_.size()) bytes_.resize(offset + bytes.size(), 0);
+  std::copy(bytes.begin(), bytes.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
+  return *this;
+}
+
+ReplayBuilder& ReplayBuilder::size(std::size_t bytes) {
+  bytes_.resize(bytes, 0);
+  return *this;
+}
+
+std::vector<unsigned char> ReplayBuilder::firstBytes(std::size_t count) const {
+  return {bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(std::min(count, bytes_.size()))};
+}
+
+void ReplayBuilder::writeTo(const std::string& path) const { writeFile(path, bytes_); }
+
+void writeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+ReplayBuilder sampleReplay() {
+  ReplayBuilder replay;
+  replay.trackKey("coastal").laps(5).mirrored(0).backward(1);
+  replay.driverName("Ilse K.").carName("Comet Vantage");
+  replay.automaticTransmission(0).damage(1);
+  // Steps as the game stores them: 0.10, -0.05, 0.00, 0.05, 0.15, 0.20, -0.10, 0.25.
+  constexpr std::int32_t kSteps[8] = {6553, -3276, 0, 3276, 9830, 13107, -6553, 16384};
+  for (std::size_t slot = 0; slot < 8; ++slot) replay.gear(slot, kSteps[slot]);
+  replay.downforce(7, 5).tyrePressure(32, 30);
+  replay.rideHeight(-4).shockStiffness(65536).shockTravel(10).toeIn(1).brakeBalance(55);
+  constexpr const char* kNames[8] = {"Ada Roux", "Bo Lindqvist", "C. Okafor", "Dita Marsh",
+                                     "Eli Brandt", "Fen Ashby", "Gus Varela", "Hana Ito"};
+  constexpr const char* kCars[8] = {"Comet Vantage", "Halcyon R", "Comet Vantage", "Skylark 90",
+                                    "Halcyon R", "Drift Marten", "Skylark 90", "Comet Vantage"};
+  for (std::size_t place = 0; place < 8; ++place) {
+    replay.recordName(place, kNames[place]).recordCar(place, kCars[place]);
+    replay.otherTrackTime(place, static_cast<std::int32_t>(5820 + 97 * place));
+  }
+  return replay.size(24576);
+}
+
+}  // namespace vantor::testing

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vantor::testing {
+
+// A fresh folder for one test's files, removed with everything in it at the end.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  [[nodiscard]] std::string path() const { return dir_.string(); }
+  // The full path of name inside the folder (not created).
+  [[nodiscard]] std::string pathOf(const std::string& name) const { return (dir_ / name).string(); }
+  // Writes bytes as name and returns its full path.
+  std::string write(const std::string& name, const std::vector<unsigned char>& bytes) const;
+
+ private:
+  std::filesystem::path dir_;
+};
+
+}  // namespace vantor::testing

@@ -1,0 +1,32 @@
+#include "view/window_content.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vantor::view {
+
+WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info) {
+  WindowContent content;
+  content.caption = captionFor(path);
+  content.track = info.trackName.view();
+  content.driver = info.driverName.view();
+  content.car = info.carName.view();
+  content.direction = info.directionText;
+  content.laps = info.lapsText.view();
+  for (std::size_t i = 0; i < replay::kGearSlotCount; ++i) content.gears[i] = info.gears[i].text.view();
+  content.downforceLeft = std::to_string(info.downforceLeft);
+  content.downforceRight = std::to_string(info.downforceRight);
+  content.tyrePressureLeft = std::to_string(info.tyrePressureLeft);
+  content.tyrePressureRight = std::to_string(info.tyrePressureRight);
+  content.sliders = sliderPositions(info);
+  content.automaticTransmission = static_cast<std::int8_t>(info.automaticTransmission);
+  content.damage = static_cast<std::int8_t>(info.damage);
+  for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
+    const replay::RecordRow& row = info.records[i];
+    content.records[i] = {std::to_string(i + 1), std::string(row.name.view()), std::string(row.car.view()),
+                          std::string(row.timeText.view())};
+  }
+  return content;
+}
+
+}  // namespace vantor::view
