@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "replay/decode.h"
@@ -164,6 +165,17 @@ TEST_F(Reader, DirectoryExistsButNoPassCanReadIt) {
 TEST_F(Reader, FileSizeIsTheSizeOnDisk) {
   EXPECT_EQ(fileSize(dir.write("five.rpl", {1, 2, 3, 4, 5})), 5);
   EXPECT_EQ(fileSize(dir.write("empty.rpl", {})), 0);
+}
+
+TEST_F(Reader, FileOverTwoGibibytesExistsAndIsRead) {
+  // Sparse on disk: it costs no space, but its size needs more than 31 bits.
+  const std::string path = dir.write("huge.rpl", testing::sampleReplay().bytes());
+  constexpr std::uintmax_t kSize = (std::uintmax_t{3} << 30) + 17;
+  std::filesystem::resize_file(path, kSize);
+  EXPECT_EQ(fileSize(path), static_cast<std::int64_t>(kSize));
+  ASSERT_EQ(load(path, info), 0);
+  EXPECT_EQ(info.driverName.view(), "Ilse K.");
+  EXPECT_EQ(info.records[7].name.view(), "Hana Ito");
 }
 
 TEST_F(Reader, DecodingHeldBytesEqualsLoadingTheFile) {
