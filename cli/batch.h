@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdio>
+
+#include "cli/options.h"
+
+namespace vantor::cli {
+
+struct Streams {
+  std::FILE* in = stdin;
+  std::FILE* out = stdout;
+  std::FILE* err = stderr;
+};
+
+// The whole of vantor-info after the platform's start-up: the exit status.
+// Each file is decoded into a fresh ReplayInfo and printed from its
+// WindowContent. A closed output pipe stops the run quietly, with the
+// status of the files handled so far.
+int runVantorInfo(const Options& options, const Streams& streams);
+
+// The JSON Schema of the --json objects, from cli/vantor-info.schema.json.
+extern const char* const kJsonSchema;
+
+}  // namespace vantor::cli

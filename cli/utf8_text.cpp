@@ -1,0 +1,105 @@
+#include "cli/utf8_text.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vantor::cli {
+namespace {
+
+// The code points of bytes 80..9F; the rest of the code page is Latin-1.
+constexpr std::array<std::uint16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+struct Encoded {
+  std::array<char, 3> bytes{};
+  std::uint8_t size = 0;
+};
+
+constexpr Encoded encode(std::uint32_t cp) {
+  Encoded e;
+  if (cp < 0x80) {
+    e.bytes[0] = static_cast<char>(cp);
+    e.size = 1;
+  } else if (cp < 0x800) {
+    e.bytes[0] = static_cast<char>(0xC0 | (cp >> 6));
+    e.bytes[1] = static_cast<char>(0x80 | (cp & 0x3F));
+    e.size = 2;
+  } else {
+    e.bytes[0] = static_cast<char>(0xE0 | (cp >> 12));
+    e.bytes[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    e.bytes[2] = static_cast<char>(0x80 | (cp & 0x3F));
+    e.size = 3;
+  }
+  return e;
+}
+
+// Every byte's UTF-8 form, worked out once at compile time: the batch
+// output converts megabytes of names.
+constexpr std::array<Encoded, 256> kWindows1252Utf8 = [] {
+  std::array<Encoded, 256> table{};
+  for (std::uint32_t b = 0; b < 256; ++b) {
+    table[b] = encode(b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : b);
+  }
+  return table;
+}();
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The length of the valid sequence at text[i], or the number of bytes that
+// make up its longest invalid start (at least 1) negated.
+int sequenceAt(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  if (lead < 0x80) return 1;
+  int length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;    // no overlong forms
+    if (lead == 0xED) high = 0x9F;   // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;   // nothing past U+10FFFF
+  } else {
+    return -1;
+  }
+  for (int k = 1; k < length; ++k) {
+    const std::size_t at = i + static_cast<std::size_t>(k);
+    if (at >= text.size()) return -k;
+    const auto c = static_cast<unsigned char>(text[at]);
+    const bool fits = k == 1 ? (c >= low && c <= high) : isContinuation(c);
+    if (!fits) return -k;
+  }
+  return length;
+}
+
+}  // namespace
+
+void appendWindows1252AsUtf8(std::string& out, std::string_view text) {
+  for (const char c : text) {
+    const Encoded& e = kWindows1252Utf8[static_cast<unsigned char>(c)];
+    out.append(e.bytes.data(), e.size);
+  }
+}
+
+void appendValidUtf8(std::string& out, std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    const int n = sequenceAt(bytes, i);
+    if (n > 0) {
+      out.append(bytes.substr(i, static_cast<std::size_t>(n)));
+      i += static_cast<std::size_t>(n);
+    } else {
+      out.append(kReplacement);
+      i += static_cast<std::size_t>(-n);
+    }
+  }
+}
+
+}  // namespace vantor::cli
