@@ -16,7 +16,7 @@ constexpr bool isFlag(std::int32_t value) { return value == 0 || value == 1; }
 
 std::optional<std::string_view> directionFor(std::int32_t mirrored, std::int32_t backward) {
   if (!isFlag(mirrored) || !isFlag(backward)) return std::nullopt;
-  return kDirections[static_cast<std::size_t>(mirrored * 2 + backward)];
+  return kDirections[static_cast<std::size_t>(mirrored) * 2 + static_cast<std::size_t>(backward)];
 }
 
 }  // namespace vantor::replay

@@ -27,7 +27,7 @@ int truncated(double position) { return static_cast<int>(position); }
 
 SliderPositions sliderPositions(const replay::ReplayInfo& info) {
   const double s = percentToSlider();
-  const double m = static_cast<double>(kSliderMax);
+  const auto m = static_cast<double>(kSliderMax);
   SliderPositions p;
   p.rideHeight = truncated(100.0 / m * (info.rideHeight + static_cast<double>(kRideHeightOffset)) * s);
   p.shockStiffness = truncated((info.shockStiffness - static_cast<double>(kStiffnessMin)) *

@@ -4,6 +4,12 @@
 #include <string>
 
 namespace vantor::view {
+namespace {
+
+// A check box byte read as a signed number, so that 0xFF is -1, not 255.
+int signedByte(std::uint8_t stored) { return stored < 0x80 ? stored : stored - 0x100; }
+
+}  // namespace
 
 WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info) {
   WindowContent content;
@@ -19,8 +25,8 @@ WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo&
   content.tyrePressureLeft = std::to_string(info.tyrePressureLeft);
   content.tyrePressureRight = std::to_string(info.tyrePressureRight);
   content.sliders = sliderPositions(info);
-  content.automaticTransmission = static_cast<std::int8_t>(info.automaticTransmission);
-  content.damage = static_cast<std::int8_t>(info.damage);
+  content.automaticTransmission = signedByte(info.automaticTransmission);
+  content.damage = signedByte(info.damage);
   for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
     const replay::RecordRow& row = info.records[i];
     content.records[i] = {std::to_string(i + 1), std::string(row.name.view()), std::string(row.car.view()),

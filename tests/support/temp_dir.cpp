@@ -24,7 +24,7 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::write(const std::string& name, const std::vector<unsigned char>& bytes) const {
-  const std::string file = pathOf(name);
+  std::string file = pathOf(name);
   writeFile(file, bytes);
   return file;
 }
