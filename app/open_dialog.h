@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace vantor::app {
+
+inline constexpr std::size_t kOpenBufferLength = 256;
+
+// The Open dialog's buffers, kept for the run by the main window.
+struct OpenDialogBuffers {
+  std::array<char, kOpenBufferLength> path{};
+  std::array<char, kOpenBufferLength> title{};  // filled by the system, unused
+};
+
+// Pairs of display text and pattern, the list closed by an extra NUL.
+inline constexpr char kReplayFilter[] = "Replayfiles(*.rpl)\0*.rpl\0All Files\0*.*\0";
+static_assert(sizeof kReplayFilter == 40);
+
+// The classic request layout, without the fields added after it.
+inline constexpr DWORD kOpenRequestSize = 76;
+static_assert(kOpenRequestSize == offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR));
+
+// Read-only box hidden, current directory kept, hook, path and file must
+// exist, Explorer look, resizable.
+inline constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLEHOOK | OFN_PATHMUSTEXIST |
+                                    OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
+static_assert(kOpenFlags == 0x0088182C);
+
+// The request chooseReplayFile sends; empties the path buffer, so that the
+// dialog starts without a file name even after an earlier choice.
+OPENFILENAMEA makeOpenRequest(HWND owner, HINSTANCE instance, OpenDialogBuffers& buffers);
+
+// The hook: it changes nothing and answers TRUE only to WM_INITDIALOG.
+UINT_PTR CALLBACK openDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Shows the Open dialog, modal to owner: the chosen full path, or nothing
+// when the user cancels or the dialog fails.
+std::optional<std::string> chooseReplayFile(HWND owner, HINSTANCE instance, OpenDialogBuffers& buffers);
+
+}  // namespace vantor::app

@@ -1,0 +1,44 @@
+// The program's entry: the start-up path, the main window, the loop.
+#include <windows.h>
+
+#include <new>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/message_loop.h"
+#include "app/startup_path.h"
+#include "resources/resource.h"
+
+namespace {
+
+// No memory for the copy means no start-up path.
+std::string startupPathOfProcess() {
+  try {
+    return vantor::app::startupPath(vantor::app::commandTail(GetCommandLineA()));
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
+}
+
+// The template gave the window this same menu already; the copy from the
+// template is freed rather than left behind.
+void attachMenu(HWND dialog, HINSTANCE instance) {
+  HMENU fromTemplate = GetMenu(dialog);
+  if (SetMenu(dialog, LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAIN_MENU))) && fromTemplate != nullptr)
+    DestroyMenu(fromTemplate);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
+  using namespace vantor::app;
+  const std::string path = startupPathOfProcess();  // held for the whole run
+  initCommonControls();
+  HWND dialog = createMainWindow(instance);
+  if (dialog == nullptr) return 0;
+  // An empty path names no file, so this shows nothing and says nothing.
+  openReplay(*mainWindowOf(dialog), path);
+  ShowWindow(dialog, SW_SHOW);
+  attachMenu(dialog, instance);
+  return runMessageLoop();
+}
