@@ -17,6 +17,16 @@ namespace {
 
 std::string lastError() { return std::strerror(errno); }
 
+#ifdef _WIN32
+// The status query fails for "dir\\" though the folder exists; "C:\\" and
+// "\\" keep theirs, since without it they name something else.
+std::string withoutTrailingSeparators(std::string path) {
+  const auto isSeparator = [](char c) { return c == '\\' || c == '/'; };
+  while (path.size() > 1 && isSeparator(path.back()) && !(path.size() == 3 && path[1] == ':')) path.pop_back();
+  return path;
+}
+#endif
+
 }  // namespace
 
 std::filesystem::path toFsPath(const std::string& path) {
@@ -43,7 +53,7 @@ PathStatus statusOf(const std::string& path) {
   int failed = -1;
   errno = ENOENT;
   try {
-    if (!path.empty()) failed = _wstat64(toFsPath(path).c_str(), &status);
+    if (!path.empty()) failed = _wstat64(toFsPath(withoutTrailingSeparators(path)).c_str(), &status);
   } catch (const std::exception&) {
     errno = EILSEQ;
   }

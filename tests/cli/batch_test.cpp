@@ -200,7 +200,9 @@ TEST_F(Batch, ReadingOnceEqualsLoad) {
       vantor::testing::sampleReplay().size(3500), vantor::testing::sampleReplay().size(300),
       vantor::testing::sampleReplay().size(0),   vantor::testing::sampleReplay().gear(4, 1)};
   for (std::size_t i = 0; i < replays.size(); ++i) {
-    const std::string path = write("r" + std::to_string(i) + ".rpl", replays[i]);
+    std::string name = std::to_string(i);  // built in steps: GCC 12 misreads "r" + ... + ".rpl" (-Wrestrict)
+    name += ".rpl";
+    const std::string path = write(name, replays[i]);
     replay::ReplayInfo loaded = before, readOnce = before;
     ASSERT_EQ(replay::load(path, loaded), 0);
     const ReadOutcome outcome = readReplayFile(path, readOnce);
