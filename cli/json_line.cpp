@@ -126,13 +126,14 @@ void appendGears(std::string& out, const view::WindowContent& content) {
 
 void appendJsonString(std::string& out, std::string_view utf8) {
   out += '"';
-  for (const char c : utf8) {
-    if (needsEscape(c)) {
-      appendEscaped(out, c);
-    } else {
-      out += c;
-    }
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    if (!needsEscape(utf8[i])) continue;
+    out.append(utf8.substr(run, i - run));
+    appendEscaped(out, utf8[i]);
+    run = i + 1;
   }
+  out.append(utf8.substr(run));
   out += '"';
 }
 

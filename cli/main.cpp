@@ -1,5 +1,6 @@
 // vantor-info: the content of the Vantor window for any number of replays,
 // as text or JSON Lines. Only the platform's start-up lives here.
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -22,8 +23,11 @@
 namespace {
 
 // Big writes: a batch prints megabytes. Flushed after every block when a
-// person is watching, so that messages and blocks stay in order.
+// person is watching, so that messages and blocks stay in order. The C
+// library takes a size only together with a buffer, which must outlive
+// the flush at exit: hence static storage.
 void bufferOutput() {
+  static std::array<char, std::size_t{1} << 16> buffer;
 #ifdef _WIN32
   const bool terminal = _isatty(_fileno(stdout)) != 0;
 #else
@@ -32,7 +36,7 @@ void bufferOutput() {
   if (terminal) {
     std::setvbuf(stdout, nullptr, _IOLBF, 1 << 12);
   } else {
-    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+    std::setvbuf(stdout, buffer.data(), _IOFBF, buffer.size());
   }
 }
 

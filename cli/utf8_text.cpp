@@ -80,17 +80,33 @@ int sequenceAt(std::string_view text, std::size_t i) {
   return length;
 }
 
+// The length of the ASCII run at the start of text: those bytes are the
+// same in every one of our encodings and are copied in one go.
+std::size_t asciiRun(std::string_view text) {
+  std::size_t n = 0;
+  while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80) ++n;
+  return n;
+}
+
 }  // namespace
 
 void appendWindows1252AsUtf8(std::string& out, std::string_view text) {
-  for (const char c : text) {
-    const Encoded& e = kWindows1252Utf8[static_cast<unsigned char>(c)];
+  while (!text.empty()) {
+    const std::size_t ascii = asciiRun(text);
+    out.append(text.substr(0, ascii));
+    if (ascii == text.size()) return;
+    const Encoded& e = kWindows1252Utf8[static_cast<unsigned char>(text[ascii])];
     out.append(e.bytes.data(), e.size);
+    text.remove_prefix(ascii + 1);
   }
 }
 
 void appendValidUtf8(std::string& out, std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t ascii = asciiRun(bytes.substr(i));
+    out.append(bytes.substr(i, ascii));
+    i += ascii;
+    if (i == bytes.size()) return;
     const int n = sequenceAt(bytes, i);
     if (n > 0) {
       out.append(bytes.substr(i, static_cast<std::size_t>(n)));

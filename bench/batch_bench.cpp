@@ -1,0 +1,135 @@
+// vantor-info --json over a folder of replays, next to the least any batch
+// reader must do: open each file, read the bytes the viewer uses, close it.
+// Both run here, in turn, over the same warm files; the ratio is the cost
+// of listing, decoding, mapping and printing. Also shows that the tool's
+// peak memory does not grow with the number of files.
+//
+// usage: batch_bench [FILES]   (default 20000; made in a temporary folder, removed after)
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "replay/layout.h"
+#include "tests/support/replay_builder.h"
+#include "tests/support/temp_dir.h"
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+namespace fs = std::filesystem;
+
+// Replays of 5 to 60 KB whose texts and values differ from file to file.
+std::vector<std::string> makeReplays(const std::string& folder, int count) {
+  fs::create_directories(folder);
+  std::vector<std::string> paths;
+  for (int i = 0; i < count; ++i) {
+    vantor::testing::ReplayBuilder replay = vantor::testing::sampleReplay();
+    const auto n = static_cast<unsigned>(i);
+    replay.driverName("D" + std::to_string(i)).laps(i % 50).rideHeight(static_cast<std::int16_t>(i % 41 - 20));
+    replay.recordName(n % 8, "Holder " + std::to_string(i)).otherTrackTime(n % 8, i);
+    replay.size(5 * 1024 + (n * 2654435761u) % (55 * 1024 + 1));
+    char name[32];
+    std::snprintf(name, sizeof name, "/replay-%06d.rpl", i);
+    paths.push_back(folder + name);
+    replay.writeTo(paths.back());
+  }
+  return paths;
+}
+
+double baselineSeconds(const std::vector<std::string>& paths) {
+  std::array<unsigned char, vantor::replay::layout::kBytesUsed> buffer{};
+  std::size_t total = 0;
+  const auto start = Clock::now();
+  for (const std::string& path : paths) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) continue;
+    const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+    if (got > 0) total += static_cast<std::size_t>(got);
+    ::close(fd);
+  }
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  if (total == 0) std::fputs("baseline read nothing\n", stderr);
+  return seconds;
+}
+
+struct ToolRun {
+  double seconds = 0;
+  long maxRssKb = 0;
+  int status = -1;
+};
+
+ToolRun runTool(const std::string& folder) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  std::string program = VANTOR_INFO, json = "--json", dir = folder;
+  char* argv[] = {program.data(), json.data(), dir.data(), nullptr};
+  ToolRun run;
+  const auto start = Clock::now();
+  pid_t pid = 0;
+  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) != 0) return run;
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  run.maxRssKb = usage.ru_maxrss;
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  posix_spawn_file_actions_destroy(&actions);
+  return run;
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::atoi(argv[1]) : 20000;
+  constexpr int kSmall = 2000;
+  constexpr int kRounds = 5;
+  const vantor::testing::TempDir dir;
+  std::printf("making %d replays of 5 to 60 KB (and %d more for the memory check) in %s\n", count, kSmall,
+              dir.path().c_str());
+  const std::vector<std::string> paths = makeReplays(dir.pathOf("all"), count);
+  makeReplays(dir.pathOf("small"), kSmall);
+
+  baselineSeconds(paths);  // warm the page cache and the directory entries for both
+  runTool(dir.pathOf("all"));
+  std::vector<double> baseline, tool;
+  long rssAll = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    baseline.push_back(baselineSeconds(paths));
+    const ToolRun run = runTool(dir.pathOf("all"));
+    if (run.status != 0) {
+      std::fprintf(stderr, "vantor-info failed with status %d\n", run.status);
+      return 1;
+    }
+    tool.push_back(run.seconds);
+    rssAll = std::max(rssAll, run.maxRssKb);
+  }
+  const ToolRun small = runTool(dir.pathOf("small"));
+
+  const double b = median(baseline), t = median(tool);
+  std::printf("open+read %zu bytes+close loop: %8.1f ms  (%.2f us a file)\n", vantor::replay::layout::kBytesUsed,
+              b * 1e3, b * 1e6 / count);
+  std::printf("vantor-info --json > /dev/null: %8.1f ms  (%.2f us a file)\n", t * 1e3, t * 1e6 / count);
+  std::printf("ratio: %.2fx (target: at most 2.0x), median of %d rounds\n", t / b, kRounds);
+  std::printf("peak memory of vantor-info: %ld KB for %d files, %ld KB for %d files\n", small.maxRssKb, kSmall, rssAll,
+              count);
+  return 0;
+}
