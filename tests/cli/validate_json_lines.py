@@ -25,7 +25,7 @@ def main(schema_path, output_path):
         try:
             validator.validate(json.loads(line.decode("utf-8", errors="strict")))
         except (ValueError, jsonschema.ValidationError) as error:
-            print(f"line {number}: {error}")
+            print(f"line {number}: {getattr(error, 'message', error)}")
             return 1
     return 0
 
