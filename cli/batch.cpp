@@ -48,7 +48,7 @@ class Batch {
       return true;
     }
     if (status.kind == PathKind::directory) {
-      return walkReplays(path, {[this](const std::string& file) { return showFile(file); },
+      return walkReplays(path, {[this](const FoundReplay& found) { return showFound(found); },
                                 [this](const std::string& folder, const std::string& reason) {
                                   report(folder, reason);
                                 }});
@@ -59,6 +59,11 @@ class Batch {
   bool showFile(const std::string& path) {
     info_ = {};  // never carry one file's values into the next
     return show(path, readReplayFile(path, info_));
+  }
+
+  bool showFound(const FoundReplay& found) {
+    info_ = {};
+    return show(found.path, readReplayFileAt(found.folder, found.name, found.path, info_));
   }
 
   bool show(const std::string& path, const ReadOutcome& outcome) {

@@ -80,6 +80,13 @@ std::ptrdiff_t readStreamStart(std::FILE* stream, std::span<unsigned char> buffe
 }
 
 #ifdef _WIN32
+int openFolder(const std::string&) { return kNoFolder; }
+void closeFolder(int) {}
+std::ptrdiff_t readFileStartAt(int, const std::string&, const std::string& path, std::span<unsigned char> buffer,
+                               std::string& reason) {
+  return readFileStart(path, buffer, reason);
+}
+
 std::ptrdiff_t readFileStart(const std::string& path, std::span<unsigned char> buffer, std::string& reason) {
   std::FILE* file = nullptr;
   try {
@@ -96,10 +103,25 @@ std::ptrdiff_t readFileStart(const std::string& path, std::span<unsigned char> b
   return size;
 }
 #else
+int openFolder(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  return fd < 0 ? kNoFolder : fd;
+}
+
+void closeFolder(int folder) {
+  if (folder != kNoFolder) ::close(folder);
+}
+
+std::ptrdiff_t readFileStart(const std::string& path, std::span<unsigned char> buffer, std::string& reason) {
+  return readFileStartAt(kNoFolder, path, path, buffer, reason);
+}
+
 // Plain system calls: no stdio buffer to set up and tear down for each of
 // thousands of small reads.
-std::ptrdiff_t readFileStart(const std::string& path, std::span<unsigned char> buffer, std::string& reason) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::ptrdiff_t readFileStartAt(int folder, const std::string& name, const std::string& path,
+                               std::span<unsigned char> buffer, std::string& reason) {
+  const int fd = folder == kNoFolder ? ::open(path.c_str(), O_RDONLY | O_CLOEXEC)
+                                     : ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     reason = lastError();
     return -1;

@@ -24,6 +24,15 @@ PathStatus statusOf(const std::string& path);
 // -1 with reason set when it cannot be opened or read.
 std::ptrdiff_t readFileStart(const std::string& path, std::span<unsigned char> buffer, std::string& reason);
 
+// The same for a file named within a folder opened with openFolder: the
+// system then looks up one name instead of the whole path again. Without
+// such a folder (kNoFolder) the path is opened.
+inline constexpr int kNoFolder = -1;
+int openFolder(const std::string& path);
+void closeFolder(int folder);
+std::ptrdiff_t readFileStartAt(int folder, const std::string& name, const std::string& path,
+                               std::span<unsigned char> buffer, std::string& reason);
+
 // The same from an open stream, for standard input.
 std::ptrdiff_t readStreamStart(std::FILE* stream, std::span<unsigned char> buffer, std::string& reason);
 

@@ -26,6 +26,14 @@ ReadOutcome readReplayFile(const std::string& path, replay::ReplayInfo& info) {
   return decoded(buffer, size, std::move(reason), info);
 }
 
+ReadOutcome readReplayFileAt(int folder, const std::string& name, const std::string& path,
+                             replay::ReplayInfo& info) {
+  Buffer buffer;
+  std::string reason;
+  const std::ptrdiff_t size = readFileStartAt(folder, name, path, buffer, reason);
+  return decoded(buffer, size, std::move(reason), info);
+}
+
 ReadOutcome readReplayStream(std::FILE* stream, replay::ReplayInfo& info) {
   Buffer buffer;
   std::string reason;

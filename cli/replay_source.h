@@ -18,6 +18,10 @@ struct ReadOutcome {
 // replay::load into the same info.
 ReadOutcome readReplayFile(const std::string& path, replay::ReplayInfo& info);
 
+// The same for a file that a folder walk found: name within folder (see
+// openFolder), path for the messages.
+ReadOutcome readReplayFileAt(int folder, const std::string& name, const std::string& path, replay::ReplayInfo& info);
+
 // The same for a replay arriving on a stream (standard input).
 ReadOutcome readReplayStream(std::FILE* stream, replay::ReplayInfo& info);
 

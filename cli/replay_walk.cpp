@@ -71,12 +71,15 @@ bool walkReplays(const std::string& folder, const WalkHandlers& handlers) {
     handlers.onError(folder, error.what());
     return true;
   }
+  const int handle = openFolder(folder);
+  bool goOn = true;
   for (const Entry& entry : entries) {
     const std::string path = joined(folder, entry.name);
-    const bool go_on = entry.folder ? walkReplays(path, handlers) : handlers.onReplay(path);
-    if (!go_on) return false;
+    goOn = entry.folder ? walkReplays(path, handlers) : handlers.onReplay({path, handle, entry.name});
+    if (!goOn) break;
   }
-  return true;
+  closeFolder(handle);
+  return goOn;
 }
 
 }  // namespace vantor::cli

@@ -11,8 +11,14 @@ namespace vantor::cli {
 // folder at a time are held. Folders that cannot be listed go to onError
 // with the reason; linked folders are not followed, so a link loop cannot
 // trap the walk. Stops early when onReplay returns false.
+struct FoundReplay {
+  const std::string& path;  // folder joined with the relative path
+  int folder;               // the open folder that holds it (see openFolder), or kNoFolder
+  const std::string& name;  // its name in that folder
+};
+
 struct WalkHandlers {
-  std::function<bool(const std::string& path)> onReplay;
+  std::function<bool(const FoundReplay& replay)> onReplay;
   std::function<void(const std::string& path, const std::string& reason)> onError;
 };
 
