@@ -1,5 +1,6 @@
 #include "replay/decode.h"
 
+#include <charconv>
 #include <cstdio>
 #include <string_view>
 
@@ -31,9 +32,9 @@ void decodeDirection(ReplayBytes file, ReplayInfo& info) {
 }
 
 void decodeLaps(ReplayBytes file, ReplayInfo& info) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%d", static_cast<int>(int32ZeroFilled(file, layout::kLaps)));
-  info.lapsText.assign(text);
+  char text[12];
+  const char* end = std::to_chars(text, text + sizeof text, int32ZeroFilled(file, layout::kLaps)).ptr;
+  info.lapsText.assign(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
 }  // namespace

@@ -37,6 +37,12 @@ template <typename Int>
 void readInt(Bytes file, std::size_t offset, Int& value) {
   static_assert(std::is_integral_v<Int>);
   using Unsigned = std::make_unsigned_t<Int>;
+  if (offset <= file.size() && file.size() - offset >= sizeof(Int)) {
+    Unsigned whole = 0;
+    for (std::size_t i = sizeof(Int); i-- > 0;) whole = static_cast<Unsigned>((whole << 8) | file[offset + i]);
+    value = static_cast<Int>(whole);
+    return;
+  }
   std::array<unsigned char, sizeof(Int)> le{};
   auto bits = static_cast<Unsigned>(value);
   for (auto& byte : le) {

@@ -1,6 +1,6 @@
 #include "replay/record_time.h"
 
-#include <cstdio>
+#include <charconv>
 #include <string_view>
 
 namespace vantor::replay {
@@ -25,13 +25,19 @@ int decimalValue(std::string_view text) {
   return negative ? -value : value;
 }
 
+// printf's "%02d": at least two characters, zero-padded after any sign.
+void appendTwoDigits(std::string& out, int value) {
+  if (value >= 0 && value < 10) out += '0';
+  char digits[12];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
 }  // namespace
 
 std::string recordTimeText(std::int32_t rawTime) {
   const std::int32_t c = hundredths(rawTime);
-  char digits[16];
-  const int length = std::snprintf(digits, sizeof digits, "%d", static_cast<int>(c));
-  const std::string_view text(digits, static_cast<std::size_t>(length));
+  char digits[12];
+  const std::string_view text(digits, std::to_chars(digits, digits + sizeof digits, c).ptr);
 
   // The last two characters are the hundredths, the rest the seconds; the
   // split is made on the text, so a minus sign can land on either side.
@@ -42,8 +48,12 @@ std::string recordTimeText(std::int32_t rawTime) {
     s = decimalValue(text.substr(0, text.size() - 2));
   }
 
-  char result[32];
-  std::snprintf(result, sizeof result, "%02d:%02d:%02d", s / 60, s % 60, h);
+  std::string result;
+  appendTwoDigits(result, s / 60);
+  result += ':';
+  appendTwoDigits(result, s % 60);
+  result += ':';
+  appendTwoDigits(result, h);
   return result;
 }
 
