@@ -56,7 +56,7 @@ void setChecks(HWND dialog, const WindowContent& content) {
   CheckDlgButton(dialog, IDC_DAMAGE, content.damage != 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void setSubItem(HWND list, int index, int subItem, std::string text) {
+void setSubItem(HWND list, int index, int subItem, std::string& text) {
   LVITEMA item{};
   item.iSubItem = subItem;
   item.pszText = text.data();
@@ -72,9 +72,9 @@ void addRecordRows(HWND list, const WindowContent& content) {
     item.iItem = index;
     item.pszText = row.place.data();
     SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    setSubItem(list, index, 1, std::move(row.name));
-    setSubItem(list, index, 2, std::move(row.car));
-    setSubItem(list, index, 3, std::move(row.time));
+    setSubItem(list, index, 1, row.name);
+    setSubItem(list, index, 2, row.car);
+    setSubItem(list, index, 3, row.time);
     ++index;
   }
 }

@@ -104,7 +104,7 @@ class Batch {
 
   // One line per problem, naming the path, so that a batch user knows
   // which file it was. Output so far goes first, to keep the two in order.
-  void note(const std::string& path, const std::string& message) {
+  void note(const std::string& path, const std::string& message) const {
     std::fflush(streams_.out);
     std::string line = "vantor-info: ";
     appendValidUtf8(line, path);

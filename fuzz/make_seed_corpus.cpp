@@ -44,7 +44,7 @@ std::vector<Replay> oddReplays() {
   replays.push_back(bytesOf(sampleReplay().driverName("\x81\x8D\xE8\xFF\"\\\n").carName("\x01\x1F\x7F\x9D")));
   replays.push_back(bytesOf(sampleReplay().rideHeight(-32768).shockStiffness(2147483647).brakeBalance(32767)));
   replays.push_back(bytesOf(sampleReplay().damage(0xFF).automaticTransmission(0x80)));
-  replays.push_back(Replay(layout::kBytesUsed, 0xFF));
+  replays.emplace_back(layout::kBytesUsed, 0xFF);
   return replays;
 }
 

@@ -1,5 +1,6 @@
 #include "fuzz/replay_invariants.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -35,10 +36,7 @@ constexpr std::array<std::string_view, 5> kDirections = {"", "Forward", "Backwar
 
 template <std::size_t N>
 bool isOneOf(std::string_view text, const std::array<std::string_view, N>& allowed) {
-  for (const std::string_view candidate : allowed) {
-    if (text == candidate) return true;
-  }
-  return false;
+  return std::ranges::find(allowed, text) != allowed.end();
 }
 
 // A FixedText's spare byte must stay NUL, or its view would run on.

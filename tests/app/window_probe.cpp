@@ -106,8 +106,9 @@ int drainMessages() {
 }
 
 ModalDriver::ModalDriver(std::string caption, std::function<void(HWND)> action)
-    : caption_(std::move(caption)), action_(std::move(action)) {
-  timerWindow_ = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    : caption_(std::move(caption)),
+      action_(std::move(action)),
+      timerWindow_(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {
   SetWindowLongPtrA(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetTimer(timerWindow_, 1, kTickMs, onTimer);
 }

@@ -8,7 +8,7 @@
 namespace vantor::cli {
 namespace {
 
-Options parsed(std::vector<std::string> args) { return parseOptions(args); }
+Options parsed(const std::vector<std::string>& args) { return parseOptions(args); }
 
 TEST(Options, PathsAndJsonInAnyOrder) {
   const Options o = parsed({"a.rpl", "--json", "dir", "-"});
