@@ -171,8 +171,7 @@ TEST_F(BadInput, NonAsciiNameOfTheCodePageReachesTheFileAndTheCaption) {
   const wchar_t* wide = L"Gen\u00E8ve \u00E0 l'aube \u00C9t\u00E9.rpl";
   const std::string name = ansiName(wide);
   ASSERT_TRUE(std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }));
-  // Joined by hand: std::filesystem's narrow strings are UTF-8 here, not ANSI.
-  const std::string path = files.path() + "\\" + name;
+  const std::string path = files.pathOf(name);
   sampleReplay().writeTo(path);
   ASSERT_EQ(open(path), 0);
   EXPECT_EQ(wideWindowText(dialog), L"Vantor : [" + std::wstring(wide) + L"]");

@@ -15,8 +15,11 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   [[nodiscard]] std::string path() const { return dir_.string(); }
-  // The full path of name inside the folder (not created).
-  [[nodiscard]] std::string pathOf(const std::string& name) const { return (dir_ / name).string(); }
+  // The full path of name inside the folder (not created). Joined as bytes,
+  // so that a name in the system's code page reaches the file calls as is.
+  [[nodiscard]] std::string pathOf(const std::string& name) const {
+    return path() + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+  }
   // Writes bytes as name and returns its full path.
   std::string write(const std::string& name, const std::vector<unsigned char>& bytes) const;
 
