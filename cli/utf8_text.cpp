@@ -6,13 +6,6 @@
 namespace vantor::cli {
 namespace {
 
-// The code points of bytes 80..9F; the rest of the code page is Latin-1.
-constexpr std::array<std::uint16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 struct Encoded {
   std::array<char, 3> bytes{};
   std::uint8_t size = 0;
@@ -41,7 +34,7 @@ constexpr Encoded encode(std::uint32_t cp) {
 constexpr std::array<Encoded, 256> kWindows1252Utf8 = [] {
   std::array<Encoded, 256> table{};
   for (std::uint32_t b = 0; b < 256; ++b) {
-    table[b] = encode(b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : b);
+    table[b] = encode(windows1252CodePoint(static_cast<unsigned char>(b)));
   }
   return table;
 }();

@@ -1,11 +1,25 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // Replays hold Windows-1252 texts and paths are whatever bytes the system
 // gave us; everything vantor-info prints is UTF-8.
 namespace vantor::cli {
+
+// The code point of a Windows-1252 byte, with the WHATWG mapping: the five
+// bytes that code page leaves undefined (81 8D 8F 90 9D) are the C1
+// controls of the same number.
+constexpr std::uint32_t windows1252CodePoint(unsigned char byte) {
+  constexpr std::array<std::uint16_t, 32> kHigh = {
+      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
+}
 
 // Appends the Windows-1252 text as UTF-8, byte by byte, with the WHATWG
 // mapping: the five bytes that code page leaves undefined (81 8D 8F 90 9D)
