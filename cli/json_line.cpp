@@ -44,20 +44,10 @@ constexpr Piece escaped(unsigned char b) {
 constexpr bool needsEscape(unsigned char b) { return b == '"' || b == '\\' || b < 0x20; }
 
 constexpr Piece utf8Piece(std::uint32_t codePoint) {
+  const Utf8Bytes utf8 = utf8Encode(codePoint);
   Piece piece;
-  if (codePoint < 0x80) {
-    piece.bytes[0] = static_cast<char>(codePoint);
-    piece.size = 1;
-  } else if (codePoint < 0x800) {
-    piece.bytes[0] = static_cast<char>(0xC0 | (codePoint >> 6));
-    piece.bytes[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    piece.size = 2;
-  } else {
-    piece.bytes[0] = static_cast<char>(0xE0 | (codePoint >> 12));
-    piece.bytes[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    piece.bytes[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    piece.size = 3;
-  }
+  for (std::size_t i = 0; i < utf8.size; ++i) piece.bytes[i] = utf8.bytes[i];
+  piece.size = utf8.size;
   return piece;
 }
 

@@ -6,35 +6,12 @@
 namespace vantor::cli {
 namespace {
 
-struct Encoded {
-  std::array<char, 3> bytes{};
-  std::uint8_t size = 0;
-};
-
-constexpr Encoded encode(std::uint32_t cp) {
-  Encoded e;
-  if (cp < 0x80) {
-    e.bytes[0] = static_cast<char>(cp);
-    e.size = 1;
-  } else if (cp < 0x800) {
-    e.bytes[0] = static_cast<char>(0xC0 | (cp >> 6));
-    e.bytes[1] = static_cast<char>(0x80 | (cp & 0x3F));
-    e.size = 2;
-  } else {
-    e.bytes[0] = static_cast<char>(0xE0 | (cp >> 12));
-    e.bytes[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    e.bytes[2] = static_cast<char>(0x80 | (cp & 0x3F));
-    e.size = 3;
-  }
-  return e;
-}
-
 // Every byte's UTF-8 form, worked out once at compile time: the batch
 // output converts megabytes of names.
-constexpr std::array<Encoded, 256> kWindows1252Utf8 = [] {
-  std::array<Encoded, 256> table{};
+constexpr std::array<Utf8Bytes, 256> kWindows1252Utf8 = [] {
+  std::array<Utf8Bytes, 256> table{};
   for (std::uint32_t b = 0; b < 256; ++b) {
-    table[b] = encode(windows1252CodePoint(static_cast<unsigned char>(b)));
+    table[b] = utf8Encode(windows1252CodePoint(static_cast<unsigned char>(b)));
   }
   return table;
 }();
@@ -88,7 +65,7 @@ void appendWindows1252AsUtf8(std::string& out, std::string_view text) {
     const std::size_t ascii = asciiRun(text);
     out.append(text.substr(0, ascii));
     if (ascii == text.size()) return;
-    const Encoded& e = kWindows1252Utf8[static_cast<unsigned char>(text[ascii])];
+    const Utf8Bytes& e = kWindows1252Utf8[static_cast<unsigned char>(text[ascii])];
     out.append(e.bytes.data(), e.size);
     text.remove_prefix(ascii + 1);
   }

@@ -21,6 +21,30 @@ constexpr std::uint32_t windows1252CodePoint(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
 }
 
+// A code point below U+10000 as UTF-8: one to three bytes.
+struct Utf8Bytes {
+  std::array<char, 3> bytes{};
+  std::uint8_t size = 0;
+};
+
+constexpr Utf8Bytes utf8Encode(std::uint32_t codePoint) {
+  Utf8Bytes e;
+  if (codePoint < 0x80) {
+    e.bytes[0] = static_cast<char>(codePoint);
+    e.size = 1;
+  } else if (codePoint < 0x800) {
+    e.bytes[0] = static_cast<char>(0xC0 | (codePoint >> 6));
+    e.bytes[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
+    e.size = 2;
+  } else {
+    e.bytes[0] = static_cast<char>(0xE0 | (codePoint >> 12));
+    e.bytes[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    e.bytes[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
+    e.size = 3;
+  }
+  return e;
+}
+
 // Appends the Windows-1252 text as UTF-8, byte by byte, with the WHATWG
 // mapping: the five bytes that code page leaves undefined (81 8D 8F 90 9D)
 // become the C1 controls of the same number.
