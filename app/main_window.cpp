@@ -13,7 +13,6 @@
 namespace vantor::app {
 namespace {
 
-constexpr std::array kSliders{IDC_RIDE_HEIGHT, IDC_SHOCK_STIFFNESS, IDC_SHOCK_TRAVEL, IDC_TOE_IN, IDC_BRAKE_BALANCE};
 constexpr int kTickFrequency = 2;
 
 constexpr std::array kColumnTitles{IDS_COLUMN_PLACE, IDS_COLUMN_NAME, IDS_COLUMN_CAR, IDS_COLUMN_TIME};
@@ -23,7 +22,7 @@ constexpr int kLastColumnNarrowing = 4;
 
 // Carries the new state into WM_INITDIALOG. Whatever the window has not
 // taken by the time creation returns is freed with this.
-struct Adoption {
+struct StateHandOver {
   std::unique_ptr<MainWindow> state;
 };
 
@@ -47,14 +46,14 @@ void addListColumns(const MainWindow& window) {
 }
 
 void setSliderRanges(HWND dialog) {
-  for (const int id : kSliders) {
+  for (const int id : kSliderIds) {
     SendDlgItemMessageA(dialog, id, TBM_SETRANGE, TRUE, MAKELPARAM(0, view::SLIDER_MAX));
     SendDlgItemMessageA(dialog, id, TBM_SETTICFREQ, kTickFrequency, 0);
   }
 }
 
 INT_PTR onInitDialog(HWND dialog, LPARAM param) {
-  MainWindow* window = reinterpret_cast<Adoption*>(param)->state.release();
+  MainWindow* window = reinterpret_cast<StateHandOver*>(param)->state.release();
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(window));
   window->dialog = dialog;
   window->list = GetDlgItem(dialog, IDC_RECORDS);
@@ -96,10 +95,10 @@ void initCommonControls() {
 }
 
 HWND createMainWindow(HINSTANCE instance) {
-  Adoption adoption{std::make_unique<MainWindow>()};
-  adoption.state->instance = instance;
+  StateHandOver handOver{std::make_unique<MainWindow>()};
+  handOver.state->instance = instance;
   return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), GetDesktopWindow(), mainWindowProc,
-                            reinterpret_cast<LPARAM>(&adoption));
+                            reinterpret_cast<LPARAM>(&handOver));
 }
 
 MainWindow* mainWindowOf(HWND dialog) {

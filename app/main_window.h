@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "app/open_dialog.h"
 #include "replay/replay_info.h"
+#include "resources/resource.h"
 
 namespace vantor::app {
 
@@ -18,6 +20,10 @@ struct MainWindow {
   replay::ReplayInfo info;  // every load overwrites it in place
   OpenDialogBuffers openBuffers;
 };
+
+// The sliders in the order of view::SliderPositions.
+inline constexpr std::array kSliderIds{IDC_RIDE_HEIGHT, IDC_SHOCK_STIFFNESS, IDC_SHOCK_TRAVEL, IDC_TOE_IN,
+                                       IDC_BRAKE_BALANCE};
 
 // Registers the slider and list view classes; once, before the window.
 void initCommonControls();

@@ -40,14 +40,11 @@ void setTexts(HWND dialog, const WindowContent& content) {
 
 // The trackbar pins a position outside its range to the nearer end.
 void setSliders(HWND dialog, const view::SliderPositions& positions) {
-  const std::array<std::pair<int, int>, 5> sliders{{
-      {IDC_RIDE_HEIGHT, positions.rideHeight},
-      {IDC_SHOCK_STIFFNESS, positions.shockStiffness},
-      {IDC_SHOCK_TRAVEL, positions.shockTravel},
-      {IDC_TOE_IN, positions.toeIn},
-      {IDC_BRAKE_BALANCE, positions.brakeBalance},
-  }};
-  for (const auto& [id, position] : sliders) SendDlgItemMessageA(dialog, id, TBM_SETPOS, TRUE, position);
+  const std::array<int, kSliderIds.size()> values{positions.rideHeight, positions.shockStiffness,
+                                                 positions.shockTravel, positions.toeIn, positions.brakeBalance};
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    SendDlgItemMessageA(dialog, kSliderIds[i], TBM_SETPOS, TRUE, values[i]);
+  }
 }
 
 // Any nonzero byte shows as checked: a file may hold more than 0 and 1.

@@ -3,7 +3,7 @@
 file(READ "${INPUT}" schema)
 file(WRITE "${OUTPUT}.tmp"
   "// Generated from cli/vantor-info.schema.json by cli/embed_schema.cmake.\n"
-  "#include \"cli/batch.h\"\n"
+  "#include \"cli/vantor_info.h\"\n"
   "namespace vantor::cli {\n"
   "const char* const kJsonSchema = R\"vantor_schema(${schema})vantor_schema\";\n"
   "}\n")

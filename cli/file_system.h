@@ -11,30 +11,35 @@
 // the command line arrives as UTF-16 and is converted once).
 namespace vantor::cli {
 
-enum class PathKind { missing, directory, other };
+using ReadBuffer = std::span<unsigned char>;
 
-struct PathStatus {
-  PathKind kind = PathKind::missing;
-  std::string reason;  // why it is missing, from the system
+struct ReadResult {
+  std::ptrdiff_t size = -1;  // bytes read, or -1 when the file cannot be opened or read
+  std::string error;         // why not, from the system
 };
 
-PathStatus statusOf(const std::string& path);
-
-// Up to buffer.size() bytes from the start of the file; the count read, or
-// -1 with reason set when it cannot be opened or read.
-std::ptrdiff_t readFileStart(const std::string& path, std::span<unsigned char> buffer, std::string& reason);
-
-// The same for a file named within a folder opened with openFolder: the
-// system then looks up one name instead of the whole path again. Without
-// such a folder (kNoFolder) the path is opened.
-inline constexpr int kNoFolder = -1;
-int openFolder(const std::string& path);
-void closeFolder(int folder);
-std::ptrdiff_t readFileStartAt(int folder, const std::string& name, const std::string& path,
-                               std::span<unsigned char> buffer, std::string& reason);
+// Up to buffer.size() bytes from the start of the file.
+ReadResult readFileStart(const std::string& path, ReadBuffer buffer);
 
 // The same from an open stream, for standard input.
-std::ptrdiff_t readStreamStart(std::FILE* stream, std::span<unsigned char> buffer, std::string& reason);
+ReadResult readStreamStart(std::FILE* stream, ReadBuffer buffer);
+
+// A folder held open while its files are read: the system then looks up one
+// name instead of the whole path again. Where that is not to be had, the
+// path is opened.
+class OpenFolder {
+ public:
+  explicit OpenFolder(const std::string& path);
+  ~OpenFolder();
+  OpenFolder(const OpenFolder&) = delete;
+  OpenFolder& operator=(const OpenFolder&) = delete;
+
+  // name within the folder; path (the folder joined with name) for messages.
+  ReadResult readFileStart(const std::string& name, const std::string& path, ReadBuffer buffer) const;
+
+ private:
+  int descriptor_ = -1;
+};
 
 std::filesystem::path toFsPath(const std::string& path);
 std::string fromFsPath(const std::filesystem::path& path);

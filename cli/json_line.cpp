@@ -5,74 +5,27 @@
 #include <cstdint>
 #include <cstring>
 
-#include "cli/utf8_text.h"
+#include "view/utf8_text.h"
 
 namespace vantor::cli {
 namespace {
 
-// What one byte becomes inside a JSON string: an escape, its UTF-8 form,
-// or itself. Entries are a fixed 8 bytes wide so that each is copied whole.
-struct Piece {
+// A control character as JSON writes it: a short escape where JSON has
+// one, else \u00XX. Worked out at compile time, as fixed 8-byte entries
+// that are copied whole.
+struct Escape {
   std::array<char, 8> bytes{};
   std::uint8_t size = 0;
 };
-using PieceTable = std::array<Piece, 256>;
 
-constexpr Piece escaped(unsigned char b) {
+constexpr std::array<Escape, 0x20> kControlEscapes = [] {
   constexpr char kHex[] = "0123456789abcdef";
-  Piece piece;
-  const auto shortForm = [&](char c) {
-    piece.bytes[0] = '\\';
-    piece.bytes[1] = c;
-    piece.size = 2;
-  };
-  switch (b) {
-    case '"': shortForm('"'); break;
-    case '\\': shortForm('\\'); break;
-    case '\b': shortForm('b'); break;
-    case '\f': shortForm('f'); break;
-    case '\n': shortForm('n'); break;
-    case '\r': shortForm('r'); break;
-    case '\t': shortForm('t'); break;
-    default:
-      piece.bytes = {'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 0xF], 0, 0};
-      piece.size = 6;
+  std::array<Escape, 0x20> table{};
+  for (std::size_t b = 0; b < table.size(); ++b) {
+    table[b] = {{'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 0xF], 0, 0}, 6};
   }
-  return piece;
-}
-
-constexpr bool needsEscape(unsigned char b) { return b == '"' || b == '\\' || b < 0x20; }
-
-constexpr Piece utf8Piece(std::uint32_t codePoint) {
-  const Utf8Bytes utf8 = utf8Encode(codePoint);
-  Piece piece;
-  for (std::size_t i = 0; i < utf8.size; ++i) piece.bytes[i] = utf8.bytes[i];
-  piece.size = utf8.size;
-  return piece;
-}
-
-// Windows-1252 bytes as JSON string content, worked out at compile time.
-constexpr PieceTable kWindows1252Pieces = [] {
-  PieceTable table{};
-  for (std::uint32_t b = 0; b < 256; ++b) {
-    const auto byte = static_cast<unsigned char>(b);
-    table[b] = needsEscape(byte) ? escaped(byte) : utf8Piece(windows1252CodePoint(byte));
-  }
-  return table;
-}();
-
-// UTF-8 bytes as JSON string content: only ASCII controls, quotes and
-// backslashes change.
-constexpr PieceTable kUtf8Pieces = [] {
-  PieceTable table{};
-  for (std::uint32_t b = 0; b < 256; ++b) {
-    const auto byte = static_cast<unsigned char>(b);
-    if (needsEscape(byte)) {
-      table[b] = escaped(byte);
-    } else {
-      table[b].bytes[0] = static_cast<char>(byte);
-      table[b].size = 1;
-    }
+  for (const auto& [b, c] : {std::pair{'\b', 'b'}, {'\f', 'f'}, {'\n', 'n'}, {'\r', 'r'}, {'\t', 't'}}) {
+    table[static_cast<std::size_t>(b)] = {{'\\', c, 0, 0, 0, 0, 0, 0}, 2};
   }
   return table;
 }();
@@ -80,7 +33,7 @@ constexpr PieceTable kUtf8Pieces = [] {
 // The most one input byte can become, and room for a whole piece to be
 // copied at the very end.
 constexpr std::size_t kWorstPerByte = 6;
-constexpr std::size_t kSlack = sizeof(Piece::bytes);
+constexpr std::size_t kSlack = sizeof(Escape::bytes);
 
 // Writes the line into room sized beforehand for the worst case, so that
 // no single append has to check for space: the batch tool writes a line
@@ -101,16 +54,26 @@ class LineWriter {
     at_ += text.size();
   }
   void number(std::int64_t value) { at_ = std::to_chars(at_, at_ + 24, value).ptr; }
-  void string(std::string_view bytes, const PieceTable& pieces) {
+  // UTF-8 bytes, already valid, as a JSON string.
+  void utf8(std::string_view bytes) {
     put('"');
     for (const char c : bytes) {
-      const Piece& piece = pieces[static_cast<unsigned char>(c)];
-      std::memcpy(at_, piece.bytes.data(), piece.bytes.size());
-      at_ += piece.size;
+      if (!escaped(c)) *at_++ = c;
     }
     put('"');
   }
-  void text(std::string_view windows1252) { string(windows1252, kWindows1252Pieces); }
+
+  // Windows-1252 bytes as a JSON string.
+  void text(std::string_view windows1252) {
+    put('"');
+    for (const char c : windows1252) {
+      if (escaped(c)) continue;
+      const view::Utf8Bytes& e = view::kWindows1252Utf8[static_cast<unsigned char>(c)];
+      std::memcpy(at_, e.bytes.data(), e.bytes.size());
+      at_ += e.size;
+    }
+    put('"');
+  }
 
   // "name": — the comma goes before every key but an object's first.
   void key(std::string_view name, bool first = false) {
@@ -121,6 +84,20 @@ class LineWriter {
   }
 
  private:
+  // Writes the escape when c needs one.
+  bool escaped(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == '"' || b == '\\') {
+      put('\\');
+      put(c);
+      return true;
+    }
+    if (b >= kControlEscapes.size()) return false;
+    std::memcpy(at_, kControlEscapes[b].bytes.data(), kControlEscapes[b].bytes.size());
+    at_ += kControlEscapes[b].size;
+    return true;
+  }
+
   std::string& out_;
   std::size_t start_;
   char* at_ = nullptr;
@@ -137,11 +114,12 @@ std::size_t textBytes(const view::WindowContent& content) {
   return n;
 }
 
-void writePair(LineWriter& line, std::int32_t left, std::int32_t right) {
+// The texts are the stored numbers in decimal: JSON integers as they stand.
+void writePair(LineWriter& line, std::string_view left, std::string_view right) {
   line.put('[');
-  line.number(left);
+  line.put(left);
   line.put(',');
-  line.number(right);
+  line.put(right);
   line.put(']');
 }
 
@@ -169,14 +147,14 @@ void writeGears(LineWriter& line, const view::WindowContent& content) {
   line.put(']');
 }
 
-void writeRecords(LineWriter& line, const view::WindowContent& content, const replay::ReplayInfo& info) {
+void writeRecords(LineWriter& line, const view::WindowContent& content) {
   line.put('[');
   for (std::size_t i = 0; i < content.records.size(); ++i) {
     if (i > 0) line.put(',');
     const view::RecordRowTexts& row = content.records[i];
     line.put('{');
     line.key("place", true);
-    line.number(static_cast<std::int64_t>(i + 1));
+    line.put(row.place);
     line.key("name");
     line.text(row.name);
     line.key("car");
@@ -184,7 +162,7 @@ void writeRecords(LineWriter& line, const view::WindowContent& content, const re
     line.key("time");
     line.text(row.time);
     line.key("rawTime");
-    line.number(info.records[i].rawTime);
+    line.number(row.rawTime);
     line.put('}');
   }
   line.put(']');
@@ -192,28 +170,22 @@ void writeRecords(LineWriter& line, const view::WindowContent& content, const re
 
 }  // namespace
 
-void appendJsonString(std::string& out, std::string_view utf8) {
-  LineWriter line(out, utf8.size() * kWorstPerByte + 2);
-  line.string(utf8, kUtf8Pieces);
-}
-
-void appendJsonLine(std::string& out, std::string_view path, const view::WindowContent& content,
-                    const replay::ReplayInfo& info) {
+void appendJsonLine(std::string& out, const view::WindowContent& content) {
   // The path and caption are the system's bytes: made valid UTF-8 first
   // (a bad byte becomes a 3-byte U+FFFD), then escaped.
   std::string systemText;
-  appendValidUtf8(systemText, path);
+  view::appendValidUtf8(systemText, content.path);
   const std::size_t pathEnd = systemText.size();
-  appendValidUtf8(systemText, content.caption);
+  view::appendValidUtf8(systemText, content.caption);
   const std::string_view validPath = std::string_view(systemText).substr(0, pathEnd);
   const std::string_view validCaption = std::string_view(systemText).substr(pathEnd);
 
   LineWriter line(out, kFixedPart + kWorstPerByte * (systemText.size() + textBytes(content)));
   line.put('{');
   line.key("path", true);
-  line.string(validPath, kUtf8Pieces);
+  line.utf8(validPath);
   line.key("caption");
-  line.string(validCaption, kUtf8Pieces);
+  line.utf8(validCaption);
   line.key("track");
   line.text(content.track);
   line.key("driver");
@@ -227,9 +199,9 @@ void appendJsonLine(std::string& out, std::string_view path, const view::WindowC
   line.key("gears");
   writeGears(line, content);
   line.key("downforce");
-  writePair(line, info.downforceLeft, info.downforceRight);
+  writePair(line, content.downforceLeft, content.downforceRight);
   line.key("tyrePressure");
-  writePair(line, info.tyrePressureLeft, info.tyrePressureRight);
+  writePair(line, content.tyrePressureLeft, content.tyrePressureRight);
   line.key("sliders");
   writeSliders(line, content.sliders);
   line.key("automaticTransmission");
@@ -237,9 +209,9 @@ void appendJsonLine(std::string& out, std::string_view path, const view::WindowC
   line.key("damage");
   line.number(content.damage);
   line.key("isMonteCarlo");
-  line.put(info.isMonteCarlo ? "true" : "false");
+  line.put(content.isMonteCarlo ? "true" : "false");
   line.key("records");
-  writeRecords(line, content, info);
+  writeRecords(line, content);
   line.key("format");
   line.number(kJsonFormat);
   line.put("}\n");

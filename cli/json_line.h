@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "replay/replay_info.h"
 #include "view/window_content.h"
 
 namespace vantor::cli {
@@ -15,10 +14,6 @@ inline constexpr int kJsonFormat = 1;
 // cli/vantor-info.schema.json describes. Texts are converted from
 // Windows-1252, the path and caption from the system's bytes, so the line
 // is valid UTF-8 JSON whatever the file and its name hold.
-void appendJsonLine(std::string& out, std::string_view path, const view::WindowContent& content,
-                    const replay::ReplayInfo& info);
-
-// Appends text as a quoted JSON string; the text must be valid UTF-8.
-void appendJsonString(std::string& out, std::string_view utf8);
+void appendJsonLine(std::string& out, const view::WindowContent& content);
 
 }  // namespace vantor::cli

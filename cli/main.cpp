@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch.h"
-#include "cli/options.h"
+#include "cli/vantor_info.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -52,7 +51,7 @@ int wmain(int argc, wchar_t** argv) {
   bufferOutput();
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(vantor::cli::fromFsPath(std::filesystem::path(argv[i])));
-  return vantor::cli::runVantorInfo(vantor::cli::parseOptions(args), {});
+  return vantor::cli::runVantorInfo(args, {});
 }
 #else
 int main(int argc, char** argv) {
@@ -60,6 +59,6 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
   bufferOutput();
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return vantor::cli::runVantorInfo(vantor::cli::parseOptions(args), {});
+  return vantor::cli::runVantorInfo(args, {});
 }
 #endif

@@ -4,12 +4,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "replay/direction.h"
 #include "replay/field_io.h"
-#include "replay/gear_steps.h"
 #include "replay/layout.h"
-#include "replay/record_time.h"
-#include "replay/tracks.h"
+#include "replay/tables.h"
 
 namespace vantor::replay {
 namespace {
@@ -39,11 +36,11 @@ void decodeLaps(ReplayBytes file, ReplayInfo& info) {
 
 }  // namespace
 
-bool decodeGearRatios(ReplayBytes file, ReplayInfo& info) {
+bool decodeGearRatios(ReplayBytes file, ReplayInfo& info, std::FILE* messages) {
   for (std::size_t slot = 0; slot < kGearSlotCount; ++slot) {
     const int index = gearStepIndex(int32ZeroFilled(file, layout::kGearSlotOffsets[slot]));
     if (index < 0) {
-      std::fputs("Error in read GearRatio\n", stderr);
+      std::fputs(kGearRatioError, messages);
       return false;
     }
     info.gears[slot].text.assign(gearStepText(index));
@@ -85,8 +82,8 @@ void decodeRecords(ReplayBytes file, ReplayInfo& info) {
   }
 }
 
-bool decodeReplay(ReplayBytes file, ReplayInfo& info) {
-  const bool gearsComplete = decodeGearRatios(file, info);
+bool decodeReplay(ReplayBytes file, ReplayInfo& info, std::FILE* messages) {
+  const bool gearsComplete = decodeGearRatios(file, info, messages);
   decodeMainFields(file, info);
   decodeRecords(file, info);
   return gearsComplete;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <span>
 
 #include "replay/replay_info.h"
@@ -13,9 +14,10 @@ namespace vantor::replay {
 using ReplayBytes = std::span<const unsigned char>;
 
 // Fills the gear slots in slot order. At the first value that is no known
-// step it writes "Error in read GearRatio" to standard error and stops,
-// leaving that slot and the later ones as they were; returns false then.
-bool decodeGearRatios(ReplayBytes file, ReplayInfo& info);
+// step it writes kGearRatioError to messages and stops, leaving that slot
+// and the later ones as they were; returns false then.
+inline constexpr const char* kGearRatioError = "Error in read GearRatio\n";
+bool decodeGearRatios(ReplayBytes file, ReplayInfo& info, std::FILE* messages);
 
 // Names, track, tuning values, flags, direction and laps.
 void decodeMainFields(ReplayBytes file, ReplayInfo& info);
@@ -24,6 +26,6 @@ void decodeMainFields(ReplayBytes file, ReplayInfo& info);
 void decodeRecords(ReplayBytes file, ReplayInfo& info);
 
 // All three, in load order; false when the gear pass stopped early.
-bool decodeReplay(ReplayBytes file, ReplayInfo& info);
+bool decodeReplay(ReplayBytes file, ReplayInfo& info, std::FILE* messages);
 
 }  // namespace vantor::replay

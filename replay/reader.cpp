@@ -1,23 +1,15 @@
 #include "replay/reader.h"
 
-#include <sys/stat.h>
-
 #include <array>
 #include <cstdio>
 
 #include "replay/decode.h"
 #include "replay/layout.h"
+#include "replay/path_status.h"
 
 namespace vantor::replay {
 namespace {
 
-#ifdef _WIN32
-// The platform's status query rejects these before it looks at the disk.
-bool isWildcardOrBareDrive(const std::string& path) {
-  if (path.find_first_of("?*") != std::string::npos) return true;
-  return path.size() == 2 && path[1] == ':';
-}
-#endif
 
 // The first `wanted` bytes of the file, or fewer when it is shorter. A file
 // that cannot be opened or read (a directory, a locked file) gives nothing.
@@ -41,20 +33,8 @@ int withFileStart(const std::string& path, std::size_t wanted, Decode decode) {
 
 }  // namespace
 
-std::int64_t fileSize(const std::string& path) {
-#ifdef _WIN32
-  if (path.empty() || isWildcardOrBareDrive(path)) return -1;
-  struct _stat64 status{};
-  if (_stat64(path.c_str(), &status) != 0) return -1;
-#else
-  struct stat status{};
-  if (::stat(path.c_str(), &status) != 0) return -1;
-#endif
-  return (status.st_mode & S_IFMT) == S_IFDIR ? 0 : static_cast<std::int64_t>(status.st_size);
-}
-
 int load(const std::string& path, ReplayInfo& info) {
-  if (fileSize(path) == -1) return -1;
+  if (pathStatus(path).kind == PathKind::missing) return -1;
   readGearRatios(path, info);
   readMainFields(path, info);
   readRecords(path, info);
@@ -63,7 +43,7 @@ int load(const std::string& path, ReplayInfo& info) {
 
 int readGearRatios(const std::string& path, ReplayInfo& info) {
   return withFileStart(path, layout::kGearPassEnd,
-                       [&](ReplayBytes bytes) { decodeGearRatios(bytes, info); });
+                       [&](ReplayBytes bytes) { decodeGearRatios(bytes, info, stderr); });
 }
 
 int readMainFields(const std::string& path, ReplayInfo& info) {

@@ -25,16 +25,16 @@ int truncated(double position) { return static_cast<int>(position); }
 
 }  // namespace
 
-SliderPositions sliderPositions(const replay::ReplayInfo& info) {
+SliderPositions sliderPositions(const Tuning& stored) {
   const double s = percentToSlider();
   const auto m = static_cast<double>(kSliderMax);
   SliderPositions p;
-  p.rideHeight = truncated(100.0 / m * (info.rideHeight + static_cast<double>(kRideHeightOffset)) * s);
-  p.shockStiffness = truncated((info.shockStiffness - static_cast<double>(kStiffnessMin)) *
+  p.rideHeight = truncated(100.0 / m * (stored.rideHeight + static_cast<double>(kRideHeightOffset)) * s);
+  p.shockStiffness = truncated((stored.shockStiffness - static_cast<double>(kStiffnessMin)) *
                                static_cast<double>(kStiffnessScale) * s);
-  p.shockTravel = truncated((info.shockTravel + static_cast<double>(kTravelOffset)) * 1.6666666666666667 * s);
-  p.toeIn = truncated((info.toeIn + static_cast<double>(kToeInOffset)) * 10.0 * s);
-  p.brakeBalance = truncated((info.brakeBalance - static_cast<double>(kBrakeBalanceMin)) * 2.5 * s);
+  p.shockTravel = truncated((stored.shockTravel + static_cast<double>(kTravelOffset)) * 1.6666666666666667 * s);
+  p.toeIn = truncated((stored.toeIn + static_cast<double>(kToeInOffset)) * 10.0 * s);
+  p.brakeBalance = truncated((stored.brakeBalance - static_cast<double>(kBrakeBalanceMin)) * 2.5 * s);
   return p;
 }
 

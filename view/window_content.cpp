@@ -13,6 +13,7 @@ int signedByte(std::uint8_t stored) { return stored < 0x80 ? stored : stored - 0
 
 WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info) {
   WindowContent content;
+  content.path = path;
   content.caption = captionFor(path);
   content.track = info.trackName.view();
   content.driver = info.driverName.view();
@@ -24,13 +25,15 @@ WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo&
   content.downforceRight = std::to_string(info.downforceRight);
   content.tyrePressureLeft = std::to_string(info.tyrePressureLeft);
   content.tyrePressureRight = std::to_string(info.tyrePressureRight);
-  content.sliders = sliderPositions(info);
+  content.stored = {info.rideHeight, info.shockStiffness, info.shockTravel, info.toeIn, info.brakeBalance};
+  content.sliders = sliderPositions(content.stored);
   content.automaticTransmission = signedByte(info.automaticTransmission);
   content.damage = signedByte(info.damage);
+  content.isMonteCarlo = info.isMonteCarlo;
   for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
     const replay::RecordRow& row = info.records[i];
     content.records[i] = {std::to_string(i + 1), std::string(row.name.view()), std::string(row.car.view()),
-                          std::string(row.timeText.view())};
+                          std::string(row.timeText.view()), row.rawTime};
   }
   return content;
 }

@@ -3,98 +3,91 @@
 #include <cstdint>
 #include <string>
 
-#include "replay/decode.h"
-#include "tests/support/replay_builder.h"
 #include "view/window_content.h"
 
 namespace vantor::view {
 namespace {
 
-using replay::ReplayInfo;
-using vantor::testing::ReplayBuilder;
-
-ReplayInfo decoded(const ReplayBuilder& replay) {
-  ReplayInfo info;
-  replay::decodeReplay(replay.bytes(), info);
-  return info;
+TEST(WindowContent, CaptionShowsTheNameAfterTheLastBackslashButTheFirst) {
+  const std::pair<std::string_view, std::string_view> captions[] = {
+      {"C:\\Replays\\race.rpl", "Vantor : [race.rpl]"}, {"race.rpl", "Vantor : [race.rpl]"},
+      {"\\race.rpl", "Vantor : [\\race.rpl]"},          {"C:/Replays/race.rpl", "Vantor : [C:/Replays/race.rpl]"},
+      {"a\\b\\", "Vantor : []"},                         {"", "Vantor : []"}};
+  for (const auto& [path, caption] : captions) EXPECT_EQ(makeWindowContent(path, {}).caption, caption) << path;
+  const std::string longName(300, 'n');
+  EXPECT_EQ(captionFor("C:\\" + longName), "Vantor : [" + longName.substr(0, 245));
 }
 
-TEST(WindowContent, ShowsEveryFieldOfTheSampleReplay) {
-  const WindowContent c = makeWindowContent("C:\\Replays\\sample.rpl", decoded(testing::sampleReplay()));
-  EXPECT_EQ(c.caption, "Vantor : [sample.rpl]");
-  EXPECT_EQ(c.track, "C\xF4te d'Azur");
-  EXPECT_EQ(c.driver, "Ilse K.");
-  EXPECT_EQ(c.car, "Comet Vantage");
-  EXPECT_EQ(c.direction, "Backward");
-  EXPECT_EQ(c.laps, "5");
-  const std::array<std::string, 8> gears = {"0.10", "-0.05", "0.00", "0.05", "0.15", "0.20", "-0.10", "0.25"};
-  EXPECT_EQ(c.gears, gears);
-  EXPECT_EQ(c.downforceLeft, "7");
-  EXPECT_EQ(c.downforceRight, "5");
-  EXPECT_EQ(c.tyrePressureLeft, "32");
-  EXPECT_EQ(c.tyrePressureRight, "30");
-  EXPECT_EQ(c.sliders, (SliderPositions{16, 15, 26, 24, 25}));
-  EXPECT_EQ(c.automaticTransmission, 0);
-  EXPECT_EQ(c.damage, 1);
-  EXPECT_EQ(c.records[0], (RecordRowTexts{"1", "Ada Roux", "Comet Vantage", "01:30:93"}));
-  EXPECT_EQ(c.records[7].place, "8");
-  EXPECT_EQ(c.records[7].name, "Hana Ito");
-}
+struct Case {
+  std::int32_t stored;
+  int position;
+};
 
-TEST(WindowContent, NumbersAreShownInDecimalWithTheirSign) {
-  ReplayInfo info;
-  info.downforceLeft = -1;
-  info.downforceRight = INT32_MIN;
-  info.tyrePressureLeft = INT32_MAX;
-  info.tyrePressureRight = 0;
-  const WindowContent c = makeWindowContent("x.rpl", info);
-  EXPECT_EQ(c.downforceLeft, "-1");
-  EXPECT_EQ(c.downforceRight, "-2147483648");
-  EXPECT_EQ(c.tyrePressureLeft, "2147483647");
-  EXPECT_EQ(c.tyrePressureRight, "0");
-}
-
-TEST(WindowContent, CheckStatesAreTheStoredBytesAsSignedNumbers) {
-  struct Case {
-    std::uint8_t stored;
-    int state;
+// Each slider's stored range maps onto 0..40; the products are truncated
+// toward zero, so 1.2 stiffness shows 24, not 25.
+TEST(WindowContent, SliderPositionsTruncateTheScaledStoredValue) {
+  const auto position = [](auto field, std::int32_t stored) {
+    Tuning tuning;
+    tuning.*field = static_cast<std::remove_reference_t<decltype(tuning.*field)>>(stored);
+    return sliderPositions(tuning);
   };
-  for (const Case k : {Case{0, 0}, {1, 1}, {2, 2}, {0x7F, 127}, {0x80, -128}, {0xFF, -1}}) {
-    ReplayInfo info;
-    info.automaticTransmission = k.stored;
-    info.damage = static_cast<std::uint8_t>(k.stored ^ 1);
-    const WindowContent c = makeWindowContent("x.rpl", info);
-    EXPECT_EQ(c.automaticTransmission, k.state) << int{k.stored};
-    EXPECT_EQ(c.damage, static_cast<std::int8_t>(k.stored ^ 1)) << int{k.stored};
+  for (const Case c : {Case{0, 20}, {-20, 0}, {20, 40}, {-21, -1}, {19, 39}, {-32768, -32748}}) {
+    EXPECT_EQ(position(&Tuning::rideHeight, c.stored).rideHeight, c.position) << c.stored;
   }
-}
-
-TEST(WindowContent, NoDirectionGivesAnEmptyText) {
-  const WindowContent c = makeWindowContent("x.rpl", decoded(ReplayBuilder().mirrored(2).backward(0)));
-  EXPECT_EQ(c.direction, "");
-}
-
-TEST(WindowContent, EveryRecordRowIsThereEvenWithEmptyNames) {
-  ReplayBuilder replay;
-  replay.trackKey("alps");
-  for (std::size_t place = 0; place < 8; ++place) replay.otherTrackTime(place, static_cast<std::int32_t>(64 * place));
-  const WindowContent c = makeWindowContent("x.rpl", decoded(replay));
-  for (std::size_t i = 0; i < c.records.size(); ++i) {
-    EXPECT_EQ(c.records[i].place, std::to_string(i + 1));
-    EXPECT_EQ(c.records[i].name, "");
-    EXPECT_EQ(c.records[i].car, "");
-    EXPECT_FALSE(c.records[i].time.empty()) << "row " << i;
+  for (const Case c : {Case{65536, 15}, {45875, 0}, {98304, 40}, {78643, 24}, {91750, 34}, {52428, 4}, {0, -34},
+                       {INT32_MIN, -1638428}, {INT32_MAX, 1638358}}) {
+    EXPECT_EQ(position(&Tuning::shockStiffness, c.stored).shockStiffness, c.position) << c.stored;
   }
-  EXPECT_EQ(c.records[1].time, "00:01:00");
+  for (const Case c : {Case{0, 20}, {-30, 0}, {30, 40}, {1, 20}, {-29, 0}, {-31, 0}, {-32, -1}, {32767, 21864}}) {
+    EXPECT_EQ(position(&Tuning::shockTravel, c.stored).shockTravel, c.position) << c.stored;
+  }
+  for (const Case c : {Case{-4, 4}, {5, 40}, {-5, 0}, {-6, -4}, {32767, 131088}}) {
+    EXPECT_EQ(position(&Tuning::toeIn, c.stored).toeIn, c.position) << c.stored;
+  }
+  for (const Case c : {Case{50, 20}, {30, 0}, {70, 40}, {29, -1}, {31, 1}, {-32768, -32798}}) {
+    EXPECT_EQ(position(&Tuning::brakeBalance, c.stored).brakeBalance, c.position) << c.stored;
+  }
+  EXPECT_EQ(sliderPositions({20, 45875, -30, 5, 50}), (SliderPositions{40, 0, 0, 40, 20}));
 }
 
-TEST(WindowContent, FullWidthTextsKeepEveryByte) {
-  const ReplayInfo info = decoded(ReplayBuilder().driverName("Eightchr").carName("Fifteen chars!!").recordName(
-      3, std::string(32, '\xE9')));
-  const WindowContent c = makeWindowContent("x.rpl", info);
-  EXPECT_EQ(c.driver, "Eightchr");
-  EXPECT_EQ(c.car, "Fifteen chars!!");
-  EXPECT_EQ(c.records[3].name, std::string(32, '\xE9'));
+TEST(WindowContent, CarriesEveryValueOfTheRecord) {
+  replay::ReplayInfo info;
+  info.trackName.assign("Alps");
+  info.driverName.assign("Ilse");
+  info.carName.assign("Comet");
+  info.directionText = "Forward";
+  info.lapsText.assign("12");
+  for (std::size_t i = 0; i < 8; ++i) info.gears[i].text.assign(std::to_string(i));
+  info.downforceLeft = -7;
+  info.downforceRight = 5;
+  info.tyrePressureLeft = INT32_MIN;
+  info.tyrePressureRight = 30;
+  info.rideHeight = -4;
+  info.shockStiffness = 65536;
+  info.shockTravel = 10;
+  info.toeIn = 1;
+  info.brakeBalance = 55;
+  info.automaticTransmission = 0xFF;  // checks are the stored byte, signed
+  info.damage = 1;
+  info.isMonteCarlo = true;
+  info.records[6] = {{}, {}, -80, {}};
+  info.records[6].name.assign("Gus");
+  info.records[6].car.assign("Skylark");
+  info.records[6].timeText.assign("00:-1:25");
+  const WindowContent c = makeWindowContent("x\\y.rpl", info);
+  EXPECT_EQ(c.path, "x\\y.rpl");
+  EXPECT_EQ((std::array{c.track, c.driver, c.car, c.direction, c.laps}),
+            (std::array<std::string, 5>{"Alps", "Ilse", "Comet", "Forward", "12"}));
+  EXPECT_EQ(c.gears, (std::array<std::string, 8>{"0", "1", "2", "3", "4", "5", "6", "7"}));
+  EXPECT_EQ((std::array{c.downforceLeft, c.downforceRight, c.tyrePressureLeft, c.tyrePressureRight}),
+            (std::array<std::string, 4>{"-7", "5", "-2147483648", "30"}));
+  EXPECT_EQ(c.stored, (Tuning{-4, 65536, 10, 1, 55}));
+  EXPECT_EQ(c.sliders, (SliderPositions{16, 15, 26, 24, 25}));
+  EXPECT_EQ(c.automaticTransmission, -1);
+  EXPECT_EQ(c.damage, 1);
+  EXPECT_TRUE(c.isMonteCarlo);
+  EXPECT_EQ(c.records[6], (RecordRowTexts{"7", "Gus", "Skylark", "00:-1:25", -80}));
+  EXPECT_EQ(c.records[0], (RecordRowTexts{"1", "", "", "", 0}));  // empty rows still have their place
 }
 
 }  // namespace

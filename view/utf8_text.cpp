@@ -1,22 +1,10 @@
-#include "cli/utf8_text.h"
+#include "view/utf8_text.h"
 
 #include <array>
 #include <cstdint>
 
-namespace vantor::cli {
+namespace vantor::view {
 namespace {
-
-// Every byte's UTF-8 form, worked out once at compile time: the batch
-// output converts megabytes of names.
-constexpr std::array<Utf8Bytes, 256> kWindows1252Utf8 = [] {
-  std::array<Utf8Bytes, 256> table{};
-  for (std::uint32_t b = 0; b < 256; ++b) {
-    table[b] = utf8Encode(windows1252CodePoint(static_cast<unsigned char>(b)));
-  }
-  return table;
-}();
-
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
@@ -82,10 +70,10 @@ void appendValidUtf8(std::string& out, std::string_view bytes) {
       out.append(bytes.substr(i, static_cast<std::size_t>(n)));
       i += static_cast<std::size_t>(n);
     } else {
-      out.append(kReplacement);
+      out.append(kReplacementCharacter);
       i += static_cast<std::size_t>(-n);
     }
   }
 }
 
-}  // namespace vantor::cli
+}  // namespace vantor::view

@@ -1,17 +1,16 @@
-#include "cli/text_view.h"
+#include "view/text_view.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
 
-#include "cli/utf8_text.h"
+#include "view/utf8_text.h"
 
-namespace vantor::cli {
+namespace vantor::view {
 namespace {
 
 constexpr std::size_t kLabelWidth = 22;
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 bool isControl(char c) {
   const auto b = static_cast<unsigned char>(c);
@@ -25,7 +24,7 @@ void appendText(std::string& out, std::string_view windows1252) {
   for (std::size_t i = 0; i < windows1252.size(); ++i) {
     if (!isControl(windows1252[i])) continue;
     appendWindows1252AsUtf8(out, windows1252.substr(run, i - run));
-    out += kReplacement;
+    out += kReplacementCharacter;
     run = i + 1;
   }
   appendWindows1252AsUtf8(out, windows1252.substr(run));
@@ -37,7 +36,7 @@ void appendSystemText(std::string& out, std::string_view bytes) {
   for (const char c : utf8) {
     const auto b = static_cast<unsigned char>(c);
     if (b < 0x20 || b == 0x7F) {
-      out += kReplacement;
+      out += kReplacementCharacter;
     } else {
       out += c;
     }
@@ -76,18 +75,19 @@ std::string checkText(int state) {
   return number(state);
 }
 
-void appendTuning(std::string& out, const view::WindowContent& content, const replay::ReplayInfo& info) {
+void appendTuning(std::string& out, const WindowContent& content) {
   struct Row {
     std::string_view label;
     std::int64_t stored;
     int position;
   };
-  const view::SliderPositions& s = content.sliders;
-  const std::array<Row, 5> rows = {{{"Ride height", info.rideHeight, s.rideHeight},
-                                    {"Shock stiffness", info.shockStiffness, s.shockStiffness},
-                                    {"Shock travel", info.shockTravel, s.shockTravel},
-                                    {"Toe-in", info.toeIn, s.toeIn},
-                                    {"Brake balance", info.brakeBalance, s.brakeBalance}}};
+  const SliderPositions& s = content.sliders;
+  const Tuning& t = content.stored;
+  const std::array<Row, 5> rows = {{{"Ride height", t.rideHeight, s.rideHeight},
+                                    {"Shock stiffness", t.shockStiffness, s.shockStiffness},
+                                    {"Shock travel", t.shockTravel, s.shockTravel},
+                                    {"Toe-in", t.toeIn, s.toeIn},
+                                    {"Brake balance", t.brakeBalance, s.brakeBalance}}};
   out += "  ";
   appendPadded(out, "Tuning", kLabelWidth);
   out += "     stored  slider (0..40)\n";
@@ -100,10 +100,10 @@ void appendTuning(std::string& out, const view::WindowContent& content, const re
     out += '\n';
   }
   appendField(out, "Downforce", "left " + content.downforceLeft + ", right " + content.downforceRight);
-  appendField(out, "Tyre pressure", "left " + content.tyrePressureLeft + ", right " + content.tyrePressureRight);
+  appendField(out, "Tire Pressure", "left " + content.tyrePressureLeft + ", right " + content.tyrePressureRight);
 }
 
-void appendGears(std::string& out, const view::WindowContent& content) {
+void appendGears(std::string& out, const WindowContent& content) {
   constexpr std::array<std::string_view, 8> kNames = {"1st", "2nd", "3rd", "4th", "5th", "6th", "Reverse", "Final"};
   constexpr std::size_t kColumn = 9;
   out += "  ";
@@ -118,9 +118,9 @@ void appendGears(std::string& out, const view::WindowContent& content) {
   out += '\n';
 }
 
-void appendRecords(std::string& out, const view::WindowContent& content) {
+void appendRecords(std::string& out, const WindowContent& content) {
   std::size_t nameWidth = 4, carWidth = 3;
-  for (const view::RecordRowTexts& row : content.records) {
+  for (const RecordRowTexts& row : content.records) {
     nameWidth = std::max(nameWidth, row.name.size());
     carWidth = std::max(carWidth, row.car.size());
   }
@@ -135,14 +135,13 @@ void appendRecords(std::string& out, const view::WindowContent& content) {
     out += '\n';
   };
   line("Records", "#", "Name", "Car", "Time");
-  for (const view::RecordRowTexts& row : content.records) line("", row.place, row.name, row.car, row.time);
+  for (const RecordRowTexts& row : content.records) line("", row.place, row.name, row.car, row.time);
 }
 
 }  // namespace
 
-void appendTextView(std::string& out, std::string_view path, const view::WindowContent& content,
-                    const replay::ReplayInfo& info) {
-  appendSystemText(out, path);
+void appendTextView(std::string& out, const WindowContent& content) {
+  appendSystemText(out, content.path);
   out += '\n';
   out += "  ";
   appendPadded(out, "Caption", kLabelWidth);
@@ -155,10 +154,10 @@ void appendTextView(std::string& out, std::string_view path, const view::WindowC
   appendField(out, "Car", content.car);
   appendField(out, "Transmission/autom.", checkText(content.automaticTransmission));
   appendField(out, "Damage", checkText(content.damage));
-  appendTuning(out, content, info);
+  appendTuning(out, content);
   appendGears(out, content);
   appendRecords(out, content);
   out += '\n';
 }
 
-}  // namespace vantor::cli
+}  // namespace vantor::view

@@ -6,8 +6,8 @@
 #include <string_view>
 
 // Replays hold Windows-1252 texts and paths are whatever bytes the system
-// gave us; everything vantor-info prints is UTF-8.
-namespace vantor::cli {
+// gave us; every text Vantor hands on as Unicode is UTF-8.
+namespace vantor::view {
 
 // The code point of a Windows-1252 byte, with the WHATWG mapping: the five
 // bytes that code page leaves undefined (81 8D 8F 90 9D) are the C1
@@ -45,13 +45,21 @@ constexpr Utf8Bytes utf8Encode(std::uint32_t codePoint) {
   return e;
 }
 
-// Appends the Windows-1252 text as UTF-8, byte by byte, with the WHATWG
-// mapping: the five bytes that code page leaves undefined (81 8D 8F 90 9D)
-// become the C1 controls of the same number.
+inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD
+
+// Every byte's UTF-8 form, worked out once at compile time: the batch
+// output converts megabytes of names.
+inline constexpr std::array<Utf8Bytes, 256> kWindows1252Utf8 = [] {
+  std::array<Utf8Bytes, 256> table{};
+  for (std::uint32_t b = 0; b < 256; ++b) table[b] = utf8Encode(windows1252CodePoint(static_cast<unsigned char>(b)));
+  return table;
+}();
+
+// Appends the Windows-1252 text as UTF-8, byte by byte.
 void appendWindows1252AsUtf8(std::string& out, std::string_view text);
 
 // Appends bytes that should be UTF-8, each invalid sequence (its longest
 // start that could have been valid) replaced by one U+FFFD.
 void appendValidUtf8(std::string& out, std::string_view bytes);
 
-}  // namespace vantor::cli
+}  // namespace vantor::view

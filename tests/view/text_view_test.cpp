@@ -2,23 +2,21 @@
 
 #include <string>
 
-#include "cli/text_view.h"
 #include "replay/decode.h"
-#include "tests/cli/cli_test_support.h"
 #include "tests/support/replay_builder.h"
+#include "view/text_view.h"
 #include "view/window_content.h"
 
-namespace vantor::cli {
+namespace vantor::view {
 namespace {
 
-using replay::ReplayInfo;
 using vantor::testing::ReplayBuilder;
 
 std::string viewOf(const std::string& path, const ReplayBuilder& replay) {
-  ReplayInfo info;
-  replay::decodeReplay(replay.bytes(), info);
+  replay::ReplayInfo info;
+  replay::decodeReplay(replay.bytes(), info, stderr);
   std::string out;
-  appendTextView(out, path, view::makeWindowContent(path, info), info);
+  appendTextView(out, makeWindowContent(path, info));
   return out;
 }
 
@@ -40,7 +38,7 @@ constexpr std::string_view kSampleView =
     "  Toe-in                          1  24\n"
     "  Brake balance                  55  25\n"
     "  Downforce             left 7, right 5\n"
-    "  Tyre pressure         left 32, right 30\n"
+    "  Tire Pressure         left 32, right 30\n"
     "  Gears                 1st      2nd      3rd      4th      5th      6th      Reverse  Final\n"
     "                        0.10     -0.05    0.00     0.05     0.15     0.20     -0.10    0.25\n"
     "  Records               #  Name          Car            Time\n"
@@ -58,38 +56,26 @@ TEST(TextView, ShowsTheSampleAsAnAlignedBlock) {
   EXPECT_EQ(viewOf("replays\\sample.rpl", vantor::testing::sampleReplay()), kSampleView);
 }
 
-TEST(TextView, ColumnsFollowTheLongestNameInCharactersNotBytes) {
+TEST(TextView, ColumnsCountCharactersAndCheckStatesShowOddBytes) {
   ReplayBuilder replay;
   replay.recordName(0, "\xC9lise \xD8stergaard").recordCar(0, "Comet").recordName(1, "Al").recordCar(1, "\x80uro");
-  const std::vector<std::string> lines = testing::linesOf(viewOf("x.rpl", replay));
-  const auto row = [&](const std::string& place) {
-    for (const std::string& line : lines) {
-      if (line.starts_with("                        " + place + "  ")) return line;
-    }
-    return std::string();
-  };
-  EXPECT_EQ(row("1"), "                        1  \u00C9lise \u00D8stergaard  Comet  00:00:00");
-  EXPECT_EQ(row("2"), "                        2  Al                \u20ACuro   00:00:00");
+  replay.automaticTransmission(1).damage(0xFE);
+  const std::string view = viewOf("x.rpl", replay);
+  EXPECT_NE(view.find("\n                        1  \u00C9lise \u00D8stergaard  Comet  00:00:00\n"
+                      "                        2  Al                \u20ACuro   00:00:00\n"),
+            std::string::npos)
+      << view;
+  EXPECT_NE(view.find("Transmission/autom.   1 (checked)\n  Damage                -2\n"), std::string::npos);
 }
 
 TEST(TextView, ControlCharactersCannotReachTheTerminal) {
-  const std::string view =
-      viewOf("evil\x1B]0;x\x07.rpl", ReplayBuilder().driverName("\x1B[2J\r").carName("a\x9D\x7F").recordName(0, "\n"));
-  EXPECT_EQ(view.find('\x1B'), std::string::npos);
-  EXPECT_EQ(view.find('\r'), std::string::npos);
-  EXPECT_EQ(view.find('\x07'), std::string::npos);
-  EXPECT_EQ(view.find('\x7F'), std::string::npos);
-  EXPECT_EQ(view.find("\xC2\x9D"), std::string::npos);
+  const std::string view = viewOf("evil\x1B]0;x\x07\xFF.rpl",
+                                  ReplayBuilder().driverName("\x1B[2J\r").carName("a\x9D\x7F").recordName(0, "\n"));
+  EXPECT_TRUE(view.starts_with("evil\uFFFD]0;x\uFFFD\uFFFD.rpl\n")) << view;
   EXPECT_NE(view.find("Driver                \uFFFD[2J\uFFFD\n"), std::string::npos);
   EXPECT_NE(view.find("Car                   a\uFFFD\uFFFD\n"), std::string::npos);
-  EXPECT_EQ(testing::linesOf(view).size(), testing::linesOf(kSampleView.data()).size()) << "no extra lines";
-}
-
-TEST(TextView, CheckStatesOtherThanZeroAndOneShowTheirNumber) {
-  const std::string view = viewOf("x.rpl", ReplayBuilder().automaticTransmission(1).damage(0xFE));
-  EXPECT_NE(view.find("Transmission/autom.   1 (checked)\n"), std::string::npos);
-  EXPECT_NE(view.find("Damage                -2\n"), std::string::npos);
+  EXPECT_NE(view.find("\n                        1  \uFFFD   "), std::string::npos);
 }
 
 }  // namespace
-}  // namespace vantor::cli
+}  // namespace vantor::view

@@ -1,0 +1,281 @@
+#include "cli/vantor_info.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "cli/file_system.h"
+#include "cli/json_line.h"
+#include "replay/decode.h"
+#include "replay/layout.h"
+#include "replay/path_status.h"
+#include "replay/tables.h"
+#include "view/text_view.h"
+#include "view/utf8_text.h"
+#include "view/window_content.h"
+
+#ifndef VANTOR_VERSION
+#error "VANTOR_VERSION must be defined by the build"
+#endif
+
+namespace vantor::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kUsageError = 2;
+
+constexpr std::string_view kUsage =
+    "usage: vantor-info [--json] PATH...\n"
+    "       vantor-info --schema | --help | --version\n"
+    "\n"
+    "Prints what the Vantor window shows for each replay: as aligned text, or\n"
+    "as one JSON object per line.\n"
+    "\n"
+    "  PATH       a replay file; a folder, searched recursively for .rpl files\n"
+    "             (any letter case) in sorted order; or - for one replay read\n"
+    "             from standard input\n"
+    "  --json     JSON Lines instead of text\n"
+    "  --schema   print the JSON Schema of the --json objects\n"
+    "  --help     print this help\n"
+    "  --version  print the version\n"
+    "  --         end of options: what follows are paths\n"
+    "\n"
+    "Exit status: 0 when every file was read, 1 when some file could not be\n"
+    "(the others are still printed), 2 on a usage error.\n";
+
+enum class Action { show, help, version, schema, usageError };
+
+struct Options {
+  Action action = Action::show;
+  bool json = false;
+  std::vector<std::string> paths;
+  std::string problem;  // what was wrong, for a usage error
+};
+
+// Options may stand anywhere among the paths; "--" ends them, so that a
+// file named like an option can still be read. A lone "-" is a path.
+Options parseOptions(std::span<const std::string> args) {
+  Options options;
+  bool optionsEnded = false;
+  for (const std::string& arg : args) {
+    if (optionsEnded || arg == "-" || !arg.starts_with('-')) {
+      options.paths.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.action = Action::help;
+    } else if (arg == "--version") {
+      if (options.action != Action::help) options.action = Action::version;
+    } else if (arg == "--schema") {
+      if (options.action == Action::show) options.action = Action::schema;
+    } else {
+      return {Action::usageError, false, {}, "unknown option " + arg};
+    }
+  }
+  if (options.action == Action::show && options.paths.empty()) {
+    return {Action::usageError, false, {}, "no PATH given"};
+  }
+  return options;
+}
+
+// Whether a file name ends in ".rpl", ASCII letters folded.
+bool hasReplayExtension(std::string_view name) {
+  constexpr std::string_view kExtension = ".rpl";
+  if (name.size() <= kExtension.size()) return false;
+  const std::string_view tail = name.substr(name.size() - kExtension.size());
+  return std::equal(tail.begin(), tail.end(), kExtension.begin(),
+                    [](char a, char b) { return replay::asciiLower(a) == b; });
+}
+
+// A replay is a regular file, or a link to one; a FIFO or device named
+// *.rpl would block or never end, so it is left out.
+bool isReplayFile(const fs::directory_entry& entry) {
+  std::error_code ec;
+  if (entry.is_regular_file(ec)) return true;
+  return entry.is_symlink(ec) && fs::is_regular_file(entry.path(), ec);
+}
+
+struct FolderEntry {
+  std::string name;
+  bool isFolder = false;
+};
+
+// The replays and subfolders of one folder, sorted by name in byte order.
+// Linked folders are left out, so that a link loop cannot trap the walk.
+std::vector<FolderEntry> listFolder(const std::string& folder, std::error_code& ec) {
+  std::vector<FolderEntry> entries;
+  fs::directory_iterator it(toFsPath(folder), ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const fs::directory_entry& entry = *it;
+    std::error_code kindError;
+    const bool isFolder = !entry.is_symlink(kindError) && entry.is_directory(kindError);
+    std::string name = fromFsPath(entry.path().filename());
+    if (isFolder || (hasReplayExtension(name) && isReplayFile(entry))) entries.push_back({std::move(name), isFolder});
+  }
+  std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+  return entries;
+}
+
+std::string joined(const std::string& folder, const std::string& name) {
+  const bool endsInSeparator = !folder.empty() && (folder.back() == '/' || folder.back() == kSeparator);
+  return endsInSeparator ? folder + name : folder + kSeparator + name;
+}
+
+replay::PathStatus statusOf(const std::string& path) {
+#ifdef _WIN32
+  try {
+    return replay::pathStatus(toFsPath(path).native());
+  } catch (const std::exception&) {  // not UTF-8: names nothing
+    return {replay::PathKind::missing, EILSEQ};
+  }
+#else
+  return replay::pathStatus(path);
+#endif
+}
+
+class Run {
+ public:
+  Run(const Options& options, const Streams& streams) : options_(options), streams_(streams) {}
+
+  int run() {
+    for (const std::string& path : options_.paths) {
+      if (!showArgument(path)) break;
+    }
+    if (!outputClosed_ && std::fflush(streams_.out) != 0) writeFailed();
+    return anyFailed_ ? 1 : 0;
+  }
+
+ private:
+  // Each show* is false once output can no longer be written.
+  bool showArgument(const std::string& path) {
+    if (path == "-") return show(path, [&](ReadBuffer buffer) { return readStreamStart(streams_.in, buffer); });
+    const replay::PathStatus status = statusOf(path);
+    if (status.kind == replay::PathKind::missing) {
+      report(path, std::strerror(status.error));
+      return true;
+    }
+    if (status.kind == replay::PathKind::folder) return showFolder(path);
+    return show(path, [&](ReadBuffer buffer) { return readFileStart(path, buffer); });
+  }
+
+  // Depth first, in path order. Each file is opened relative to its open
+  // folder, so the system looks up one name instead of the whole path.
+  bool showFolder(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    try {
+      std::error_code ec;
+      entries = listFolder(folder, ec);
+      if (ec) {
+        report(folder, ec.message());
+        return true;
+      }
+    } catch (const std::exception& error) {  // a name the system cannot convert
+      report(folder, error.what());
+      return true;
+    }
+    const OpenFolder open(folder);
+    for (const FolderEntry& entry : entries) {
+      const std::string path = joined(folder, entry.name);
+      const bool goOn = entry.isFolder ? showFolder(path) : show(path, [&](ReadBuffer buffer) {
+        return open.readFileStart(entry.name, path, buffer);
+      });
+      if (!goOn) return false;
+    }
+    return true;
+  }
+
+  // Reads the start of the file once and decodes the three passes from that
+  // one buffer into a fresh record: one file's values never reach the next.
+  template <typename Read>
+  bool show(const std::string& path, Read read) {
+    std::array<unsigned char, replay::layout::kBytesUsed> buffer;
+    const ReadResult got = read(ReadBuffer(buffer));
+    if (got.size < 0) {
+      report(path, got.error);
+      return true;
+    }
+    replay::ReplayInfo info;
+    const auto bytes = replay::ReplayBytes(buffer.data(), static_cast<std::size_t>(got.size));
+    if (!replay::decodeReplay(bytes, info, streams_.err)) {
+      note(path, "gear ratio not a known step; that gear and the ones after it are left empty");
+    }
+    const view::WindowContent content = view::makeWindowContent(path, info);
+    block_.clear();
+    if (options_.json) {
+      appendJsonLine(block_, content);
+    } else {
+      view::appendTextView(block_, content);
+    }
+    return write(block_);
+  }
+
+  bool write(const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), streams_.out) == text.size()) return true;
+    writeFailed();
+    return false;
+  }
+
+  void writeFailed() {
+    outputClosed_ = true;
+    if (errno == EPIPE) return;  // the reader has all it wanted: `vantor-info dir | head`
+    anyFailed_ = true;
+    std::fprintf(streams_.err, "vantor-info: cannot write the output: %s\n", std::strerror(errno));
+  }
+
+  void report(const std::string& path, const std::string& reason) {
+    anyFailed_ = true;
+    note(path, reason);
+  }
+
+  // One line per problem, naming the path, so that a batch user knows
+  // which file it was. Output so far goes first, to keep the two in order.
+  void note(const std::string& path, const std::string& message) const {
+    std::fflush(streams_.out);
+    std::string line = "vantor-info: ";
+    view::appendValidUtf8(line, path);
+    line += ": " + message + '\n';
+    std::fputs(line.c_str(), streams_.err);
+  }
+
+  const Options& options_;
+  const Streams& streams_;
+  std::string block_;
+  bool anyFailed_ = false;
+  bool outputClosed_ = false;
+};
+
+void put(std::string_view text, std::FILE* stream) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+}  // namespace
+
+int runVantorInfo(std::span<const std::string> args, const Streams& streams) {
+  const Options options = parseOptions(args);
+  switch (options.action) {
+    case Action::help:
+      put(kUsage, streams.out);
+      return 0;
+    case Action::version:
+      std::fputs("vantor-info " VANTOR_VERSION "\n", streams.out);
+      return 0;
+    case Action::schema:
+      std::fputs(kJsonSchema, streams.out);
+      return 0;
+    case Action::usageError:
+      put("vantor-info: " + options.problem + "\n", streams.err);
+      put(kUsage, streams.err);
+      return kUsageError;
+    case Action::show:
+      break;
+  }
+  return Run(options, streams).run();
+}
+
+}  // namespace vantor::cli

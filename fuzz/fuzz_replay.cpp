@@ -1,0 +1,185 @@
+// One to three replays, and sometimes a missing path, loaded one after the
+// other into the one ReplayInfo of a run, as the window does: each load is
+// checked against a plain statement of what it keeps from the load before,
+// the reader's passes over a real file must agree with decoding the bytes
+// in memory, and the last replay's JSON line must parse back (by a JSON
+// library of its own) to what the window shows.
+#include <fuzzer/FuzzedDataProvider.h>
+#include <strings.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <type_traits>
+
+#include "cli/json_line.h"
+#include "replay/decode.h"
+#include "replay/layout.h"
+#include "replay/reader.h"
+#include "replay/tables.h"
+#include "view/utf8_text.h"
+#include "view/window_content.h"
+
+namespace {
+
+using namespace vantor;
+namespace layout = replay::layout;
+using Bytes = std::vector<std::uint8_t>;
+
+void require(bool holds, const char* what) {
+  if (holds) return;
+  std::fprintf(stderr, "broken: %s\n", what);
+  std::abort();
+}
+
+// Byte i of a field comes from the file when the file has it, else it
+// keeps what the field held.
+template <typename Int>
+Int overlaid(Int before, const Bytes& file, std::size_t offset) {
+  using Unsigned = std::make_unsigned_t<Int>;
+  std::uint64_t bits = static_cast<Unsigned>(before);
+  for (std::size_t i = 0; i < sizeof(Int) && offset + i < file.size(); ++i) {
+    bits = (bits & ~(std::uint64_t{0xFF} << (8 * i))) | std::uint64_t{file[offset + i]} << (8 * i);
+  }
+  return static_cast<Int>(static_cast<Unsigned>(bits));
+}
+
+template <std::size_t W>
+void overlay(replay::FixedText<W>& text, const Bytes& file, std::size_t offset) {
+  for (std::size_t i = 0; i < W && offset + i < file.size(); ++i) text.bytes[i] = static_cast<char>(file[offset + i]);
+}
+
+// Values read through a temporary: missing bytes are zero.
+std::int32_t zeroFilled(const Bytes& file, std::size_t offset) { return overlaid<std::int32_t>(0, file, offset); }
+
+replay::ReplayInfo expectedAfterLoad(replay::ReplayInfo info, const Bytes& file) {
+  for (std::size_t slot = 0; slot < replay::kGearSlotCount; ++slot) {
+    const int index = replay::gearStepIndex(zeroFilled(file, layout::kGearSlotOffsets[slot]));
+    if (index < 0) break;
+    info.gears[slot].text.assign(replay::gearStepText(index));
+  }
+  overlay(info.driverName, file, layout::kDriverName);
+  char key[layout::kTrackKeyWidth + 1] = {};
+  for (std::size_t i = 0; i < layout::kTrackKeyWidth && layout::kTrackKey + i < file.size(); ++i) {
+    key[i] = static_cast<char>(file[layout::kTrackKey + i]);
+  }
+  if (const auto name = replay::trackDisplayName(key)) info.trackName.assign(*name);
+  info.isMonteCarlo = ::strncasecmp(key, "monaco", 6) == 0;  // the C library's own, in the "C" locale
+  info.tyrePressureLeft = overlaid(info.tyrePressureLeft, file, layout::kTyrePressureLeft);
+  info.tyrePressureRight = overlaid(info.tyrePressureRight, file, layout::kTyrePressureRight);
+  info.downforceLeft = overlaid(info.downforceLeft, file, layout::kDownforceLeft);
+  info.downforceRight = overlaid(info.downforceRight, file, layout::kDownforceRight);
+  info.rideHeight = overlaid(info.rideHeight, file, layout::kRideHeight);
+  info.shockTravel = overlaid(info.shockTravel, file, layout::kShockTravel);
+  info.toeIn = overlaid(info.toeIn, file, layout::kToeIn);
+  info.brakeBalance = overlaid(info.brakeBalance, file, layout::kBrakeBalance);
+  info.automaticTransmission = overlaid(info.automaticTransmission, file, layout::kAutomatic);
+  info.damage = overlaid(info.damage, file, layout::kDamage);
+  info.shockStiffness = zeroFilled(file, layout::kShockStiffness);
+  overlay(info.carName, file, layout::kCarName);
+  if (const auto text = replay::directionFor(zeroFilled(file, layout::kMirrored), zeroFilled(file, layout::kBackward))) {
+    info.directionText = *text;
+  }
+  info.lapsText.assign(std::to_string(zeroFilled(file, layout::kLaps)));
+  const std::size_t times = info.isMonteCarlo ? layout::kMonteCarloTimes : layout::kOtherTimes;
+  for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
+    replay::RecordRow& row = info.records[i];
+    row.rawTime = overlaid(row.rawTime, file, times + 4 * i);
+    row.timeText.assign(replay::recordTimeText(row.rawTime));
+    overlay(row.name, file, layout::kRecordNames + layout::kRecordTextWidth * i);
+    overlay(row.car, file, layout::kRecordCars + layout::kRecordTextWidth * i);
+  }
+  return info;
+}
+
+std::string utf8(std::string_view windows1252) {
+  std::string out;
+  view::appendWindows1252AsUtf8(out, windows1252);
+  return out;
+}
+
+void checkJsonLine(const view::WindowContent& content) {
+  std::string line;
+  cli::appendJsonLine(line, content);
+  require(line.find('\n') == line.size() - 1, "one line, ended by a newline");
+  const nlohmann::json object = nlohmann::json::parse(line);
+  require(object["caption"] == content.caption && object["path"] == content.path, "path and caption");
+  require(object["track"] == utf8(content.track) && object["driver"] == utf8(content.driver) &&
+              object["car"] == utf8(content.car) && object["laps"] == content.laps &&
+              object["direction"] == content.direction,
+          "the texts");
+  for (std::size_t i = 0; i < replay::kGearSlotCount; ++i) require(object["gears"][i] == content.gears[i], "gears");
+  require(object["downforce"][0] == std::stoll(content.downforceLeft) &&
+              object["tyrePressure"][1] == std::stoll(content.tyrePressureRight),
+          "left and right values");
+  require(object["sliders"]["shockStiffness"] == content.sliders.shockStiffness &&
+              object["damage"] == content.damage && object["isMonteCarlo"] == content.isMonteCarlo,
+          "numbers");
+  for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
+    const auto& row = object["records"][i];
+    const view::RecordRowTexts& shown = content.records[i];
+    require(row["place"] == i + 1 && row["name"] == utf8(shown.name) && row["car"] == utf8(shown.car) &&
+                row["time"] == shown.time && row["rawTime"] == shown.rawTime,
+            "record rows");
+  }
+}
+
+// One folder for the whole run, removed at its end.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    // In memory where the system offers it: every input writes its files.
+    const std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+    std::string pattern = base + "/vantor-fuzz-XXXXXX";
+    require(::mkdtemp(pattern.data()) != nullptr, "a scratch folder");
+    path_ = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  [[nodiscard]] std::string file(int index) const { return path_ + "/replay" + std::to_string(index) + ".rpl"; }
+
+ private:
+  std::string path_;
+};
+
+void writeFile(const std::string& path, const Bytes& bytes) {
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  require(out != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size(), "scratch file written");
+  std::fclose(out);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static std::FILE* const messages = std::fopen("/dev/null", "wb");
+  FuzzedDataProvider input(data, size);
+  const int loads = input.ConsumeIntegralInRange(1, 3);
+  replay::ReplayInfo inMemory, fromFiles;
+  for (int i = 0; i < loads; ++i) {
+    const bool last = i + 1 == loads;
+    const Bytes file = last ? input.ConsumeRemainingBytes<std::uint8_t>()
+                            : input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 6000));
+    const replay::ReplayInfo expected = expectedAfterLoad(inMemory, file);
+    replay::decodeReplay(file, inMemory, messages);
+    require(inMemory == expected, "what a load keeps and what it takes from the file");
+
+    static const ScratchFolder scratch;
+    const std::string path = scratch.file(i);
+    writeFile(path, file);
+    require(replay::load(path, fromFiles) == 0, "an existing file loads");
+    require(fromFiles == inMemory, "the reader's passes over the file agree with the bytes in memory");
+    if (!last && input.ConsumeBool()) {
+      require(replay::load(path + ".missing", fromFiles) == -1 && fromFiles == inMemory, "a missing file changes nothing");
+    }
+  }
+  checkJsonLine(view::makeWindowContent("C:\\Replays\\last.rpl", inMemory));
+  return 0;
+}

@@ -1,0 +1,169 @@
+// vantor-info run in this process, over real files and folders.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli/file_system.h"
+#include "cli/vantor_info.h"
+#include "tests/support/replay_builder.h"
+#include "tests/support/temp_dir.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+
+#include <csignal>
+#endif
+
+namespace vantor::cli {
+namespace {
+
+using nlohmann::json;
+using vantor::testing::ReplayBuilder;
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class VantorInfo : public ::testing::Test {
+ protected:
+  std::string contentsOf(const std::string& name) const {
+    std::ifstream in(dir.pathOf(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  RunResult run(const std::vector<std::string>& args, const ReplayBuilder& input = ReplayBuilder().size(0)) {
+    input.writeTo(dir.pathOf("in"));
+    Streams streams{std::fopen(dir.pathOf("in").c_str(), "rb"), std::fopen(dir.pathOf("out").c_str(), "wb"),
+                    std::fopen(dir.pathOf("err").c_str(), "wb")};
+    RunResult result{runVantorInfo(args, streams), {}, {}};
+    for (std::FILE* file : {streams.in, streams.out, streams.err}) std::fclose(file);
+    return {result.status, contentsOf("out"), contentsOf("err")};
+  }
+
+  std::vector<json> objects(const std::vector<std::string>& args, const ReplayBuilder& input = {}) {
+    std::vector<json> parsed;
+    std::istringstream lines(run(args, input).out);
+    for (std::string line; std::getline(lines, line);) parsed.push_back(json::parse(line));
+    return parsed;
+  }
+
+  // Writes a replay at a path relative to the folder ("/" between names)
+  // and returns the path vantor-info prints for it.
+  std::string write(const std::string& relative, const ReplayBuilder& replay = testing::sampleReplay()) {
+    const std::filesystem::path path = std::filesystem::path(dir.path()) / relative;
+    std::filesystem::create_directories(path.parent_path());
+    replay.writeTo(path.string());
+    std::string printed = dir.path() + kSeparator;
+    for (const char c : relative) printed += c == '/' ? kSeparator : c;
+    return printed;
+  }
+
+  testing::TempDir dir;
+};
+
+TEST_F(VantorInfo, FoldersAreSearchedForReplaysInPathOrder) {
+  const std::string b = write("b.rpl"), upper = write("A.RPL"), c = write("sub/c.Rpl");
+  const std::string d = write("sub/deeper/d.rpl"), sub = write("sub.rpl");
+  write("a.rpl.bak");
+  write("notes.txt");
+  std::vector<std::string> paths;
+  for (const json& object : objects({"--json", dir.path()})) paths.push_back(object["path"]);
+  EXPECT_EQ(paths, (std::vector<std::string>{upper, b, c, d, sub}));
+  EXPECT_EQ(objects({"--json", dir.path() + kSeparator + "sub" + kSeparator}).size(), 2u);
+}
+
+#ifndef _WIN32
+TEST_F(VantorInfo, LinkedFoldersAreNotFollowedSoALoopEnds) {
+  write("real/one.rpl");
+  std::filesystem::create_directory_symlink(dir.path(), dir.pathOf("real") + "/loop");
+  std::filesystem::create_directory_symlink(dir.pathOf("real"), dir.pathOf("again"));
+  std::filesystem::create_symlink(dir.pathOf("real") + "/one.rpl", dir.pathOf("link.rpl"));
+  const RunResult result = run({dir.path()});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out.find("again"), std::string::npos);
+  EXPECT_NE(result.out.find(dir.pathOf("link.rpl") + "\n"), std::string::npos);
+  EXPECT_NE(result.out.find(dir.pathOf("real") + "/one.rpl\n"), std::string::npos);
+}
+
+TEST_F(VantorInfo, AClosedPipeEndsTheRunQuietly) {
+  const std::string a = write("a.rpl");
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  ::close(ends[0]);
+  const auto previous = std::signal(SIGPIPE, SIG_IGN);
+  std::FILE* out = ::fdopen(ends[1], "wb");
+  std::FILE* err = std::fopen(dir.pathOf("err").c_str(), "wb");
+  EXPECT_EQ(runVantorInfo(std::vector<std::string>(100, a), {stdin, out, err}), 0);
+  std::fclose(out);
+  std::fclose(err);
+  std::signal(SIGPIPE, previous);
+  EXPECT_EQ(contentsOf("err"), "");
+}
+#endif
+
+TEST_F(VantorInfo, EachFileAndStandardInputStartFromAnEmptyRecord) {
+  const std::string full = write("1.rpl"), shortFile = write("2.rpl", ReplayBuilder().laps(3).size(100));
+  const std::vector<json> read = objects({"--json", full, shortFile, full, "-"}, ReplayBuilder().laps(4).size(9));
+  ASSERT_EQ(read.size(), 4u);
+  EXPECT_EQ(read[2]["car"], "Comet Vantage");  // the last field of the file
+  for (const std::size_t i : {1u, 3u}) {
+    EXPECT_EQ(read[i]["laps"], i == 1 ? "3" : "4");
+    EXPECT_EQ(read[i]["driver"], "");
+    EXPECT_EQ(read[i]["track"], "");
+    EXPECT_EQ(read[i]["downforce"], json({0, 0}));
+    EXPECT_EQ(read[i]["records"][0]["name"], "");
+    EXPECT_EQ(read[i]["gears"][7], "0.00");
+  }
+  EXPECT_EQ(read[3]["path"], "-");
+}
+
+TEST_F(VantorInfo, UnreadableFilesAreNamedAndTheOthersStillPrinted) {
+  const std::string good = write("good.rpl"), missing = dir.pathOf("missing.rpl");
+  const std::string odd = write("odd.rpl", testing::sampleReplay().gear(2, 12345));
+  const RunResult result = run({good, missing, odd});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "vantor-info: " + missing + ": No such file or directory\n"
+                        "Error in read GearRatio\n"
+                        "vantor-info: " + odd + ": gear ratio not a known step; that gear and the ones after it "
+                        "are left empty\n");
+  EXPECT_EQ(result.out.find(good + "\n"), 0u);
+  EXPECT_NE(result.out.find("\n\n" + odd + "\n"), std::string::npos);
+  EXPECT_NE(result.out.find("0.10     -0.05" + std::string(49, ' ') + "\n"), std::string::npos);
+  EXPECT_EQ(run({odd, "--json"}).status, 0);  // an unknown gear is no read failure
+}
+
+TEST_F(VantorInfo, ActionsAndUsageErrors) {
+  for (const auto& args : {std::vector<std::string>{}, {"--json"}, {"--bogus", "a.rpl"}}) {
+    const RunResult result = run(args);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(result.err.starts_with("vantor-info: ")) << result.err;
+    EXPECT_NE(result.err.find("\nusage: vantor-info [--json] PATH...\n"), std::string::npos);
+  }
+  EXPECT_TRUE(run({"x", "--help", "--version"}).out.starts_with("usage: vantor-info [--json] PATH...\n"));
+  EXPECT_EQ(run({"--version", "--schema"}).out, "vantor-info 1.0.0\n");
+  const RunResult schema = run({"--schema"});
+  EXPECT_EQ(json::parse(schema.out)["required"].size(), 16u);
+  // After "--" an option's name is a path.
+  EXPECT_EQ(run({"--", "--json"}).err, "vantor-info: --json: No such file or directory\n");
+}
+
+TEST_F(VantorInfo, AWriteErrorIsReportedWithStatusOne) {
+  const std::string a = write("a.rpl");
+  Streams streams{stdin, std::fopen(a.c_str(), "rb"), std::fopen(dir.pathOf("err").c_str(), "wb")};
+  EXPECT_EQ(runVantorInfo(std::vector<std::string>{"--json", a}, streams), 1);
+  std::fclose(streams.out);
+  std::fclose(streams.err);
+  EXPECT_TRUE(contentsOf("err").starts_with("vantor-info: cannot write the output: ")) << contentsOf("err");
+}
+
+}  // namespace
+}  // namespace vantor::cli
