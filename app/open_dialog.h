@@ -23,8 +23,10 @@ inline constexpr char kReplayFilter[] = "Replayfiles(*.rpl)\0*.rpl\0All Files\0*
 static_assert(sizeof kReplayFilter == 40);
 
 // The classic request layout, without the fields added after it.
-inline constexpr DWORD kOpenRequestSize = 76;
-static_assert(kOpenRequestSize == offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR));
+inline constexpr DWORD kOpenRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(kOpenRequestSize == 76);
+#endif
 
 // Read-only box hidden, current directory kept, hook, path and file must
 // exist, Explorer look, resizable.
