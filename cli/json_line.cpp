@@ -106,11 +106,13 @@ class LineWriter {
 // Everything but the texts and the path: keys, numbers, punctuation.
 constexpr std::size_t kFixedPart = 2048;
 
+std::size_t recordBytes(const view::RecordRowTexts& row) { return row.name.size() + row.car.size() + row.time.size(); }
+
 std::size_t textBytes(const view::WindowContent& content) {
   std::size_t n = content.track.size() + content.driver.size() + content.car.size() + content.direction.size() +
                   content.laps.size();
   for (const std::string& gear : content.gears) n += gear.size();
-  for (const view::RecordRowTexts& row : content.records) n += row.name.size() + row.car.size() + row.time.size();
+  for (const view::RecordRowTexts& row : content.records) n += recordBytes(row);
   return n;
 }
 
@@ -147,28 +149,48 @@ void writeGears(LineWriter& line, const view::WindowContent& content) {
   line.put(']');
 }
 
+void writeRecord(LineWriter& line, const view::RecordRowTexts& row) {
+  line.put('{');
+  line.key("place", true);
+  line.put(row.place);
+  line.key("name");
+  line.text(row.name);
+  line.key("car");
+  line.text(row.car);
+  line.key("time");
+  line.text(row.time);
+  line.key("rawTime");
+  line.number(row.rawTime);
+  line.put('}');
+}
+
 void writeRecords(LineWriter& line, const view::WindowContent& content) {
   line.put('[');
   for (std::size_t i = 0; i < content.records.size(); ++i) {
     if (i > 0) line.put(',');
-    const view::RecordRowTexts& row = content.records[i];
-    line.put('{');
-    line.key("place", true);
-    line.put(row.place);
-    line.key("name");
-    line.text(row.name);
-    line.key("car");
-    line.text(row.car);
-    line.key("time");
-    line.text(row.time);
-    line.key("rawTime");
-    line.number(row.rawTime);
-    line.put('}');
+    writeRecord(line, content.records[i]);
   }
   line.put(']');
 }
 
 }  // namespace
+
+void appendJsonText(std::string& out, std::string_view windows1252) {
+  LineWriter line(out, kWorstPerByte * windows1252.size() + 2);
+  line.text(windows1252);
+}
+
+void appendJsonPath(std::string& out, std::string_view bytes) {
+  std::string valid;
+  view::appendValidUtf8(valid, bytes);
+  LineWriter line(out, kWorstPerByte * valid.size() + 2);
+  line.utf8(valid);
+}
+
+void appendJsonRecord(std::string& out, const view::RecordRowTexts& row) {
+  LineWriter line(out, kFixedPart + kWorstPerByte * recordBytes(row));
+  writeRecord(line, row);
+}
 
 void appendJsonLine(std::string& out, const view::WindowContent& content) {
   // The path and caption are the system's bytes: made valid UTF-8 first

@@ -16,4 +16,10 @@ inline constexpr int kJsonFormat = 1;
 // is valid UTF-8 JSON whatever the file and its name hold.
 void appendJsonLine(std::string& out, const view::WindowContent& content);
 
+// Pieces of it, for other JSON made of the same values: a Windows-1252
+// text, a path (the system's bytes) and one record row.
+void appendJsonText(std::string& out, std::string_view windows1252);
+void appendJsonPath(std::string& out, std::string_view bytes);
+void appendJsonRecord(std::string& out, const view::RecordRowTexts& row);
+
 }  // namespace vantor::cli

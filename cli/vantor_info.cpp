@@ -5,10 +5,12 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "cli/diff.h"
 #include "cli/file_system.h"
 #include "cli/json_line.h"
 #include "replay/decode.h"
@@ -28,28 +30,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kUsageError = 2;
+// The exit status for a wrong command line, and for a --diff that cannot
+// compare, as diff and cmp give it.
+constexpr int kTrouble = 2;
 
 constexpr std::string_view kUsage =
     "usage: vantor-info [--json] PATH...\n"
+    "       vantor-info [--json] --diff A B\n"
     "       vantor-info --schema | --help | --version\n"
     "\n"
     "Prints what the Vantor window shows for each replay: as aligned text, or\n"
-    "as one JSON object per line.\n"
+    "as one JSON object per line. With --diff, prints only the values in which\n"
+    "two replays differ, A's beside B's.\n"
     "\n"
     "  PATH       a replay file; a folder, searched recursively for .rpl files\n"
     "             (any letter case) in sorted order; or - for one replay read\n"
     "             from standard input\n"
     "  --json     JSON Lines instead of text\n"
+    "  --diff     compare the two replays A and B\n"
     "  --schema   print the JSON Schema of the --json objects\n"
     "  --help     print this help\n"
     "  --version  print the version\n"
     "  --         end of options: what follows are paths\n"
     "\n"
     "Exit status: 0 when every file was read, 1 when some file could not be\n"
-    "(the others are still printed), 2 on a usage error.\n";
+    "(the others are still printed), 2 on a usage error. With --diff: 0 when\n"
+    "the two are alike, 1 when they differ, 2 when either cannot be read.\n";
 
-enum class Action { show, help, version, schema, usageError };
+enum class Action { show, diff, help, version, schema, usageError };
 
 struct Options {
   Action action = Action::show;
@@ -70,6 +78,8 @@ Options parseOptions(std::span<const std::string> args) {
       optionsEnded = true;
     } else if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--diff") {
+      if (options.action == Action::show) options.action = Action::diff;
     } else if (arg == "--help" || arg == "-h") {
       options.action = Action::help;
     } else if (arg == "--version") {
@@ -82,6 +92,9 @@ Options parseOptions(std::span<const std::string> args) {
   }
   if (options.action == Action::show && options.paths.empty()) {
     return {Action::usageError, false, {}, "no PATH given"};
+  }
+  if (options.action == Action::diff && options.paths.size() != 2) {
+    return {Action::usageError, false, {}, "--diff compares two replays, A and B"};
   }
   return options;
 }
@@ -145,6 +158,22 @@ class Run {
  public:
   Run(const Options& options, const Streams& streams) : options_(options), streams_(streams) {}
 
+  int diff() {
+    const auto a = load(options_.paths[0]);
+    const auto b = load(options_.paths[1]);
+    if (!a || !b) return kTrouble;
+    const std::vector<Difference> found = differences(*a, *b);
+    block_.clear();
+    if (options_.json) {
+      appendDiffJson(block_, *a, *b, found);
+    } else {
+      appendDiffText(block_, *a, *b, found);
+    }
+    if (write(block_) && std::fflush(streams_.out) != 0) writeFailed();
+    if (anyFailed_) return kTrouble;
+    return found.empty() ? 0 : 1;
+  }
+
   int run() {
     for (const std::string& path : options_.paths) {
       if (!showArgument(path)) break;
@@ -156,14 +185,8 @@ class Run {
  private:
   // Each show* is false once output can no longer be written.
   bool showArgument(const std::string& path) {
-    if (path == "-") return show(path, [&](ReadBuffer buffer) { return readStreamStart(streams_.in, buffer); });
-    const replay::PathStatus status = statusOf(path);
-    if (status.kind == replay::PathKind::missing) {
-      report(path, std::strerror(status.error));
-      return true;
-    }
-    if (status.kind == replay::PathKind::folder) return showFolder(path);
-    return show(path, [&](ReadBuffer buffer) { return readFileStart(path, buffer); });
+    if (path != "-" && statusOf(path).kind == replay::PathKind::folder) return showFolder(path);
+    return show(load(path));
   }
 
   // Depth first, in path order. Each file is opened relative to its open
@@ -184,37 +207,51 @@ class Run {
     const OpenFolder open(folder);
     for (const FolderEntry& entry : entries) {
       const std::string path = joined(folder, entry.name);
-      const bool goOn = entry.isFolder ? showFolder(path) : show(path, [&](ReadBuffer buffer) {
+      const bool goOn = entry.isFolder ? showFolder(path) : show(load(path, [&](ReadBuffer buffer) {
         return open.readFileStart(entry.name, path, buffer);
-      });
+      }));
       if (!goOn) return false;
     }
     return true;
   }
 
+  bool show(const std::optional<view::WindowContent>& content) {
+    if (!content) return true;
+    block_.clear();
+    if (options_.json) {
+      appendJsonLine(block_, *content);
+    } else {
+      view::appendTextView(block_, *content);
+    }
+    return write(block_);
+  }
+
   // Reads the start of the file once and decodes the three passes from that
   // one buffer into a fresh record: one file's values never reach the next.
   template <typename Read>
-  bool show(const std::string& path, Read read) {
+  std::optional<view::WindowContent> load(const std::string& path, Read read) {
     std::array<unsigned char, replay::layout::kBytesUsed> buffer;
     const ReadResult got = read(ReadBuffer(buffer));
     if (got.size < 0) {
       report(path, got.error);
-      return true;
+      return std::nullopt;
     }
     replay::ReplayInfo info;
     const auto bytes = replay::ReplayBytes(buffer.data(), static_cast<std::size_t>(got.size));
     if (!replay::decodeReplay(bytes, info, streams_.err)) {
       note(path, "gear ratio not a known step; that gear and the ones after it are left empty");
     }
-    const view::WindowContent content = view::makeWindowContent(path, info);
-    block_.clear();
-    if (options_.json) {
-      appendJsonLine(block_, content);
-    } else {
-      view::appendTextView(block_, content);
+    return view::makeWindowContent(path, info);
+  }
+
+  std::optional<view::WindowContent> load(const std::string& path) {
+    if (path == "-") return load(path, [&](ReadBuffer buffer) { return readStreamStart(streams_.in, buffer); });
+    const replay::PathStatus status = statusOf(path);
+    if (status.kind == replay::PathKind::missing) {
+      report(path, std::strerror(status.error));
+      return std::nullopt;
     }
-    return write(block_);
+    return load(path, [&](ReadBuffer buffer) { return readFileStart(path, buffer); });
   }
 
   bool write(const std::string& text) {
@@ -271,7 +308,9 @@ int runVantorInfo(std::span<const std::string> args, const Streams& streams) {
     case Action::usageError:
       put("vantor-info: " + options.problem + "\n", streams.err);
       put(kUsage, streams.err);
-      return kUsageError;
+      return kTrouble;
+    case Action::diff:
+      return Run(options, streams).diff();
     case Action::show:
       break;
   }

@@ -10,16 +10,14 @@
 namespace vantor::view {
 namespace {
 
-constexpr std::size_t kLabelWidth = 22;
-
 bool isControl(char c) {
   const auto b = static_cast<unsigned char>(c);
   return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
-// Each Windows-1252 byte is one character on screen, so its byte count is
-// its width.
-void appendText(std::string& out, std::string_view windows1252) {
+}  // namespace
+
+void appendShownText(std::string& out, std::string_view windows1252) {
   std::size_t run = 0;
   for (std::size_t i = 0; i < windows1252.size(); ++i) {
     if (!isControl(windows1252[i])) continue;
@@ -30,7 +28,7 @@ void appendText(std::string& out, std::string_view windows1252) {
   appendWindows1252AsUtf8(out, windows1252.substr(run));
 }
 
-void appendSystemText(std::string& out, std::string_view bytes) {
+void appendShownPath(std::string& out, std::string_view bytes) {
   std::string utf8;
   appendValidUtf8(utf8, bytes);
   for (const char c : utf8) {
@@ -43,13 +41,35 @@ void appendSystemText(std::string& out, std::string_view bytes) {
   }
 }
 
-void pad(std::string& out, std::size_t used, std::size_t width) {
-  if (used < width) out.append(width - used, ' ');
+void appendPadded(std::string& out, std::string_view windows1252, std::size_t width) {
+  appendShownText(out, windows1252);
+  if (windows1252.size() < width) out.append(width - windows1252.size(), ' ');
 }
 
-void appendPadded(std::string& out, std::string_view windows1252, std::size_t width) {
-  appendText(out, windows1252);
-  pad(out, windows1252.size(), width);
+std::string checkText(int state) {
+  if (state == 0) return "0 (clear)";
+  if (state == 1) return "1 (checked)";
+  return std::to_string(state);
+}
+
+std::string leftRight(const std::string& left, const std::string& right) {
+  return "left " + left + ", right " + right;
+}
+
+std::array<TuningRow, 5> tuningRows(const WindowContent& content) {
+  const SliderPositions& s = content.sliders;
+  const Tuning& t = content.stored;
+  return {{{label::kRideHeight, t.rideHeight, s.rideHeight},
+           {label::kShockStiffness, t.shockStiffness, s.shockStiffness},
+           {label::kShockTravel, t.shockTravel, s.shockTravel},
+           {label::kToeIn, t.toeIn, s.toeIn},
+           {label::kBrakeBalance, t.brakeBalance, s.brakeBalance}}};
+}
+
+namespace {
+
+void pad(std::string& out, std::size_t used, std::size_t width) {
+  if (used < width) out.append(width - used, ' ');
 }
 
 std::string number(std::int64_t value) {
@@ -65,33 +85,15 @@ void appendRightAligned(std::string& out, const std::string& text, std::size_t w
 void appendField(std::string& out, std::string_view label, std::string_view windows1252) {
   out += "  ";
   appendPadded(out, label, kLabelWidth);
-  appendText(out, windows1252);
+  appendShownText(out, windows1252);
   out += '\n';
 }
 
-std::string checkText(int state) {
-  if (state == 0) return "0 (clear)";
-  if (state == 1) return "1 (checked)";
-  return number(state);
-}
-
 void appendTuning(std::string& out, const WindowContent& content) {
-  struct Row {
-    std::string_view label;
-    std::int64_t stored;
-    int position;
-  };
-  const SliderPositions& s = content.sliders;
-  const Tuning& t = content.stored;
-  const std::array<Row, 5> rows = {{{"Ride height", t.rideHeight, s.rideHeight},
-                                    {"Shock stiffness", t.shockStiffness, s.shockStiffness},
-                                    {"Shock travel", t.shockTravel, s.shockTravel},
-                                    {"Toe-in", t.toeIn, s.toeIn},
-                                    {"Brake balance", t.brakeBalance, s.brakeBalance}}};
   out += "  ";
   appendPadded(out, "Tuning", kLabelWidth);
   out += "     stored  slider (0..40)\n";
-  for (const Row& row : rows) {
+  for (const TuningRow& row : tuningRows(content)) {
     out += "  ";
     appendPadded(out, row.label, kLabelWidth);
     appendRightAligned(out, number(row.stored), 11);
@@ -99,16 +101,16 @@ void appendTuning(std::string& out, const WindowContent& content) {
     out += number(row.position);
     out += '\n';
   }
-  appendField(out, "Downforce", "left " + content.downforceLeft + ", right " + content.downforceRight);
-  appendField(out, "Tire Pressure", "left " + content.tyrePressureLeft + ", right " + content.tyrePressureRight);
+  appendField(out, label::kDownforce, leftRight(content.downforceLeft, content.downforceRight));
+  appendField(out, label::kTirePressure, leftRight(content.tyrePressureLeft, content.tyrePressureRight));
 }
 
 void appendGears(std::string& out, const WindowContent& content) {
-  constexpr std::array<std::string_view, 8> kNames = {"1st", "2nd", "3rd", "4th", "5th", "6th", "Reverse", "Final"};
   constexpr std::size_t kColumn = 9;
+  const auto& names = label::kGearNames;
   out += "  ";
-  appendPadded(out, "Gears", kLabelWidth);
-  for (std::size_t i = 0; i < kNames.size(); ++i) appendPadded(out, kNames[i], i + 1 < kNames.size() ? kColumn : 0);
+  appendPadded(out, label::kGears, kLabelWidth);
+  for (std::size_t i = 0; i < names.size(); ++i) appendPadded(out, names[i], i + 1 < names.size() ? kColumn : 0);
   out += '\n';
   out += "  ";
   pad(out, 0, kLabelWidth);
@@ -131,29 +133,29 @@ void appendRecords(std::string& out, const WindowContent& content) {
     appendPadded(out, place, 3);
     appendPadded(out, name, nameWidth + 2);
     appendPadded(out, car, carWidth + 2);
-    appendText(out, time);
+    appendShownText(out, time);
     out += '\n';
   };
-  line("Records", "#", "Name", "Car", "Time");
+  line(label::kRecords, "#", "Name", "Car", "Time");
   for (const RecordRowTexts& row : content.records) line("", row.place, row.name, row.car, row.time);
 }
 
 }  // namespace
 
 void appendTextView(std::string& out, const WindowContent& content) {
-  appendSystemText(out, content.path);
+  appendShownPath(out, content.path);
   out += '\n';
   out += "  ";
   appendPadded(out, "Caption", kLabelWidth);
-  appendSystemText(out, content.caption);
+  appendShownPath(out, content.caption);
   out += '\n';
-  appendField(out, "Track", content.track);
-  appendField(out, "Direction", content.direction);
-  appendField(out, "Laps", content.laps);
-  appendField(out, "Driver", content.driver);
-  appendField(out, "Car", content.car);
-  appendField(out, "Transmission/autom.", checkText(content.automaticTransmission));
-  appendField(out, "Damage", checkText(content.damage));
+  appendField(out, label::kTrack, content.track);
+  appendField(out, label::kDirection, content.direction);
+  appendField(out, label::kLaps, content.laps);
+  appendField(out, label::kDriver, content.driver);
+  appendField(out, label::kCar, content.car);
+  appendField(out, label::kAutomaticTransmission, checkText(content.automaticTransmission));
+  appendField(out, label::kDamage, checkText(content.damage));
   appendTuning(out, content);
   appendGears(out, content);
   appendRecords(out, content);

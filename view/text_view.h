@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -7,11 +9,59 @@
 
 namespace vantor::view {
 
+// What the text view calls each thing it shows.
+namespace label {
+inline constexpr std::string_view kTrack = "Track";
+inline constexpr std::string_view kDirection = "Direction";
+inline constexpr std::string_view kLaps = "Laps";
+inline constexpr std::string_view kDriver = "Driver";
+inline constexpr std::string_view kCar = "Car";
+inline constexpr std::string_view kAutomaticTransmission = "Transmission/autom.";
+inline constexpr std::string_view kDamage = "Damage";
+inline constexpr std::string_view kRideHeight = "Ride height";
+inline constexpr std::string_view kShockStiffness = "Shock stiffness";
+inline constexpr std::string_view kShockTravel = "Shock travel";
+inline constexpr std::string_view kToeIn = "Toe-in";
+inline constexpr std::string_view kBrakeBalance = "Brake balance";
+inline constexpr std::string_view kDownforce = "Downforce";
+inline constexpr std::string_view kTirePressure = "Tire Pressure";
+inline constexpr std::string_view kGears = "Gears";
+inline constexpr std::array<std::string_view, 8> kGearNames = {"1st", "2nd", "3rd",     "4th",
+                                                               "5th", "6th", "Reverse", "Final"};
+inline constexpr std::string_view kRecords = "Records";
+}  // namespace label
+
+inline constexpr std::size_t kLabelWidth = 22;
+
 // Appends the readable block for one replay: a heading with the path, then
 // everything the window shows, aligned, in UTF-8, lines ended by "\n".
 // vantor-info prints it and the window copies it. Control characters from
 // the file or its name are shown as U+FFFD so that no replay can drive the
 // terminal.
 void appendTextView(std::string& out, const WindowContent& content);
+
+// The pieces it is made of, for other views of the same values.
+
+// A Windows-1252 text in UTF-8, control characters as U+FFFD. Each byte is
+// one character on screen, so a text's byte count is its width.
+void appendShownText(std::string& out, std::string_view windows1252);
+void appendPadded(std::string& out, std::string_view windows1252, std::size_t width);
+
+// A path or caption, the system's bytes: invalid UTF-8 and control
+// characters as U+FFFD.
+void appendShownPath(std::string& out, std::string_view bytes);
+
+// "0 (clear)", "1 (checked)", or the signed byte.
+std::string checkText(int state);
+
+// "left L, right R".
+std::string leftRight(const std::string& left, const std::string& right);
+
+struct TuningRow {
+  std::string_view label;
+  std::int64_t stored;
+  int position;  // the slider's
+};
+std::array<TuningRow, 5> tuningRows(const WindowContent& content);
 
 }  // namespace vantor::view

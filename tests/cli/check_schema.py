@@ -18,4 +18,6 @@ try:
     sys.exit("the schema accepts a record without its raw time")
 except jsonschema.ValidationError:
     pass
-print(f"{len(lines)} lines match the schema")
+diff = subprocess.run([vantor_info, "--json", "--diff", *replays[:2]], capture_output=True).stdout
+jsonschema.validate(json.loads(diff), {"$schema": schema["$schema"], "$defs": schema["$defs"], "$ref": "#/$defs/diff"})
+print(f"{len(lines)} lines and a diff match the schema")

@@ -156,6 +156,33 @@ TEST_F(VantorInfo, ActionsAndUsageErrors) {
   EXPECT_EQ(run({"--", "--json"}).err, "vantor-info: --json: No such file or directory\n");
 }
 
+TEST_F(VantorInfo, DiffShowsOnlyWhatDiffersAndAnswersLikeCmp) {
+  const std::string a = write("a.rpl");
+  const std::string b = write("b.rpl", testing::sampleReplay().rideHeight(0).otherTrackTime(2, 99).carName("Kestrel"));
+  const RunResult same = run({"--diff", a, a});
+  EXPECT_EQ(same.status, 0);
+  EXPECT_EQ(same.out + same.err, "");
+  const RunResult text = run({"--diff", a, b});
+  EXPECT_EQ(text.status, 1);
+  EXPECT_EQ(text.out, "A  " + a + "\nB  " + b + "\n"
+                      "  Car                   Comet Vantage                          Kestrel\n"
+                      "  Ride height           -4, slider 16                          0, slider 20\n"
+                      "  Records 3             3  C. Okafor  Comet Vantage  01:33:96  3  C. Okafor  Comet Vantage  "
+                      "00:01:54\n");
+  const json diff = json::parse(run({"--json", "--diff", b, a}).out);
+  EXPECT_EQ(diff["a"], b);
+  EXPECT_EQ(diff["differences"].size(), 3u);
+  EXPECT_EQ(diff["differences"][1], json::parse(R"({"field":"rideHeight","a":{"stored":0,"slider":20},)"
+                                                R"("b":{"stored":-4,"slider":16}})"));
+  EXPECT_EQ(diff["differences"][2]["field"], "records[2]");
+  EXPECT_EQ(diff["differences"][2]["a"]["rawTime"], 99);
+  const RunResult missing = run({"--diff", a, dir.pathOf("none.rpl")});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_EQ(run({"--diff", a}).status, 2);
+  EXPECT_EQ(run({"--diff", a, a, a}).status, 2);
+}
+
 TEST_F(VantorInfo, AWriteErrorIsReportedWithStatusOne) {
   const std::string a = write("a.rpl");
   Streams streams{stdin, std::fopen(a.c_str(), "rb"), std::fopen(dir.pathOf("err").c_str(), "wb")};

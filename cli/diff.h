@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "view/window_content.h"
+
+// vantor-info --diff: the values in which two replays differ.
+namespace vantor::cli {
+
+struct Difference {
+  std::string label;  // as the text view names it
+  std::string field;  // as the JSON names it
+  std::string textA, textB;  // Windows-1252, as the text view shows them
+  std::string jsonA, jsonB;  // JSON values
+};
+
+// In the order the text view shows them. The paths and captions are not
+// compared: they name the two files.
+std::vector<Difference> differences(const view::WindowContent& a, const view::WindowContent& b);
+
+// The two paths, then one line per difference: label, A's value, B's value.
+// Nothing when there are none.
+void appendDiffText(std::string& out, const view::WindowContent& a, const view::WindowContent& b,
+                    const std::vector<Difference>& found);
+
+// {"format":1,"a":PATH,"b":PATH,"differences":[{"field":...,"a":...,"b":...},...]} and a newline.
+void appendDiffJson(std::string& out, const view::WindowContent& a, const view::WindowContent& b,
+                    const std::vector<Difference>& found);
+
+}  // namespace vantor::cli
