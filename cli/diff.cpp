@@ -45,8 +45,11 @@ std::vector<Shown> shownValues(const view::WindowContent& c) {
   const auto rows = view::tuningRows(c);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const std::string stored = std::to_string(rows[i].stored), slider = std::to_string(rows[i].position);
-    shown.push_back({std::string(rows[i].label), std::string(kTuningFields[i]), stored + ", slider " + slider,
-                     R"({"stored":)" + stored + R"(,"slider":)" + slider + "}"});
+    std::string shownText = stored;
+    shownText.append(", slider ").append(slider);
+    std::string json = R"({"stored":)";
+    json.append(stored).append(R"(,"slider":)").append(slider).append("}");
+    shown.push_back({std::string(rows[i].label), std::string(kTuningFields[i]), std::move(shownText), std::move(json)});
   }
   shown.push_back(pair(label::kDownforce, "downforce", c.downforceLeft, c.downforceRight));
   shown.push_back(pair(label::kTirePressure, "tyrePressure", c.tyrePressureLeft, c.tyrePressureRight));

@@ -18,15 +18,24 @@ struct Escape {
   std::uint8_t size = 0;
 };
 
-constexpr std::array<Escape, 0x20> kControlEscapes = [] {
+constexpr Escape controlEscape(std::size_t b) {
+  const auto shortForm = [](char c) { return Escape{{'\\', c, 0, 0, 0, 0, 0, 0}, 2}; };
+  switch (b) {
+    case '\b': return shortForm('b');
+    case '\f': return shortForm('f');
+    case '\n': return shortForm('n');
+    case '\r': return shortForm('r');
+    case '\t': return shortForm('t');
+    default: break;
+  }
   constexpr char kHex[] = "0123456789abcdef";
-  std::array<Escape, 0x20> table{};
-  for (std::size_t b = 0; b < table.size(); ++b) {
-    table[b] = {{'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 0xF], 0, 0}, 6};
-  }
-  for (const auto& [b, c] : {std::pair{'\b', 'b'}, {'\f', 'f'}, {'\n', 'n'}, {'\r', 'r'}, {'\t', 't'}}) {
-    table[static_cast<std::size_t>(b)] = {{'\\', c, 0, 0, 0, 0, 0, 0}, 2};
-  }
+  return {{'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 0xF], 0, 0}, 6};
+}
+
+constexpr std::size_t kControls = 0x20;
+constexpr std::array<Escape, kControls> kControlEscapes = [] {
+  std::array<Escape, kControls> table{};
+  for (std::size_t b = 0; b < kControls; ++b) table[b] = controlEscape(b);
   return table;
 }();
 
