@@ -14,4 +14,8 @@ namespace vantor::view {
 // terminal.
 void appendTextView(std::string& out, const WindowContent& content);
 
+// The text with each "\n" made "\r\n", the line end the Windows clipboard
+// and the programs that paste from it expect.
+std::string withCrLf(std::string_view text);
+
 }  // namespace vantor::view
