@@ -1,12 +1,16 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
 
 #include <array>
 #include <memory>
+#include <new>
 #include <optional>
 
 #include "app/about_box.h"
+#include "app/clipboard.h"
 #include "resources/resource.h"
 #include "view/window_content.h"
 
@@ -59,14 +63,81 @@ INT_PTR onInitDialog(HWND dialog, LPARAM param) {
   window->list = GetDlgItem(dialog, IDC_RECORDS);
   addListColumns(*window);
   setSliderRanges(dialog);
+  DragAcceptFiles(dialog, TRUE);
   return TRUE;  // the dialog manager sets the default focus
+}
+
+// A replay the user asked for replaces the one shown, rows and all, even
+// when it turns out to be unreadable.
+void showReplacement(MainWindow& window, const std::string& path) {
+  SendMessageA(window.list, LVM_DELETEALLITEMS, 0, 0);
+  openReplay(window, path);
 }
 
 void loadChosenReplay(MainWindow& window) {
   const std::optional<std::string> path = chooseReplayFile(window.dialog, window.instance, window.openBuffers);
-  if (!path) return;
-  SendMessageA(window.list, LVM_DELETEALLITEMS, 0, 0);
-  openReplay(window, *path);
+  if (path) showReplacement(window, *path);
+}
+
+// The window shows one replay, so only the first of several files counts.
+std::optional<std::string> firstDroppedFile(HDROP drop) {
+  const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+  if (length == 0) return std::nullopt;
+  std::string path(length, '\0');
+  if (DragQueryFileA(drop, 0, path.data(), length + 1) != length) return std::nullopt;
+  return path;
+}
+
+// The handle is released whatever happens: the system allocated it for us.
+void onDropFiles(MainWindow* window, HDROP drop) {
+  std::optional<std::string> path;
+  try {
+    path = firstDroppedFile(drop);
+  } catch (const std::bad_alloc&) {
+    // Without the memory for the path the drop is ignored.
+  }
+  DragFinish(drop);
+  if (window != nullptr && path) showReplacement(*window, *path);
+}
+
+void copyShownReplay(const MainWindow& window) {
+  if (!window.shownPath) return;
+  try {
+    putOnClipboard(window.dialog, copiedText(*window.shownPath, window.info));
+  } catch (const std::bad_alloc&) {
+    // Without the memory for the text there is nothing to copy.
+  }
+}
+
+// Right-clicks on the caption or the frame keep the system menu; the
+// keyboard's menu key sends (-1, -1) and gets the menu at the client area.
+std::optional<POINT> contextMenuPoint(HWND dialog, LPARAM where) {
+  POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+  if (at.x == -1 && at.y == -1) {
+    at = {};
+    ClientToScreen(dialog, &at);
+    return at;
+  }
+  POINT client = at;
+  ScreenToClient(dialog, &client);
+  RECT area{};
+  GetClientRect(dialog, &area);
+  if (!PtInRect(&area, client)) return std::nullopt;
+  return at;
+}
+
+void showContextMenu(MainWindow& window, LPARAM where) {
+  const std::optional<POINT> at = contextMenuPoint(window.dialog, where);
+  if (!at) return;
+  HMENU menu = LoadMenuA(window.instance, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
+  if (menu == nullptr) return;
+  HMENU popup = GetSubMenu(menu, 0);
+  const auto state = static_cast<UINT>(MF_BYCOMMAND | (window.shownPath ? MF_ENABLED : MF_GRAYED));
+  EnableMenuItem(popup, IDM_EDIT_COPY, state);
+  const BOOL chosen = TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at->x, at->y, 0,
+                                     window.dialog, nullptr);
+  DestroyMenu(menu);
+  if (chosen == IDM_EDIT_COPY) copyShownReplay(window);
 }
 
 void onCommand(MainWindow& window, WORD command) {
@@ -79,6 +150,9 @@ void onCommand(MainWindow& window, WORD command) {
       return;
     case IDM_FILE_LOAD:
       loadChosenReplay(window);
+      return;
+    case IDM_EDIT_COPY:
+      copyShownReplay(window);
       return;
     default:
       return;
@@ -115,6 +189,12 @@ INT_PTR CALLBACK mainWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
       if (MainWindow* window = mainWindowOf(dialog)) onCommand(*window, command);
       return command == IDM_FILE_EXIT ? TRUE : FALSE;
     }
+    case WM_DROPFILES:
+      onDropFiles(mainWindowOf(dialog), reinterpret_cast<HDROP>(wParam));
+      return FALSE;
+    case WM_CONTEXTMENU:
+      if (MainWindow* window = mainWindowOf(dialog)) showContextMenu(*window, lParam);
+      return FALSE;
     case WM_CLOSE:
       DestroyWindow(dialog);
       return FALSE;

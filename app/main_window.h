@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/open_dialog.h"
@@ -18,6 +19,9 @@ struct MainWindow {
   HWND dialog = nullptr;
   HWND list = nullptr;
   replay::ReplayInfo info;  // every load overwrites it in place
+  // The path of the last load that showed something, as loaded: what Copy
+  // copies. Nothing before the first, and then Copy does nothing.
+  std::optional<std::string> shownPath;
   OpenDialogBuffers openBuffers;
 };
 
@@ -37,11 +41,13 @@ MainWindow* mainWindowOf(HWND dialog);
 
 // Loads path into the window's ReplayInfo and shows it: 0, or -1 when the
 // path names nothing, in which case the window stays as it was. Adds the
-// eight record rows without emptying the list first.
+// eight record rows without emptying the list first. The Open command and a
+// dropped file empty it, then call this.
 int openReplay(MainWindow& window, const std::string& path);
 
 // The dialog procedure: TRUE for WM_INITDIALOG and for the Exit command,
-// FALSE for everything else, including what it acts on.
+// FALSE for everything else, including what it acts on (among them
+// WM_DROPFILES, WM_CONTEXTMENU and the Copy command).
 INT_PTR CALLBACK mainWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace vantor::app

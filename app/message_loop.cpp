@@ -3,12 +3,22 @@
 #include <windows.h>
 
 namespace vantor::app {
+namespace {
 
-int runMessageLoop() {
+bool isAccelerator(HWND window, HACCEL accelerators, MSG& message) {
+  if (accelerators == nullptr || window == nullptr) return false;
+  if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
+  return TranslateAcceleratorA(window, accelerators, &message) != 0;
+}
+
+}  // namespace
+
+int runMessageLoop(HWND window, HACCEL accelerators) {
   MSG message{};
   BOOL got = FALSE;
   // -1 means the call itself failed; it would fail again on every turn.
   while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+    if (isAccelerator(window, accelerators, message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

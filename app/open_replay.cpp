@@ -86,6 +86,7 @@ int openReplay(MainWindow& window, const std::string& path) {
   setSliders(window.dialog, content.sliders);
   setChecks(window.dialog, content);
   addRecordRows(window.list, content);
+  window.shownPath = path;
   return 0;
 }
 

@@ -40,5 +40,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   openReplay(*mainWindowOf(dialog), path);
   ShowWindow(dialog, SW_SHOW);
   attachMenu(dialog, instance);
-  return runMessageLoop();
+  // A resource of the module: freed with the process.
+  return runMessageLoop(dialog, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
 }

@@ -8,6 +8,8 @@
 #define IDD_MAIN 101
 #define IDR_MAIN_MENU 102
 #define IDD_ABOUT 103
+#define IDR_CONTEXT_MENU 108
+#define IDR_ACCELERATORS 109
 
 // Icon
 #define IDI_VANTOR 107
@@ -24,6 +26,8 @@
 // Shares its number with IDC_DIRECTION. The value fields are static texts
 // without SS_NOTIFY, so no WM_COMMAND ever carries 1031 from the control.
 #define IDM_FILE_LOAD 1031
+// From the right-click menu and Ctrl+C; far above every control's number.
+#define IDM_EDIT_COPY 40001
 
 // Main window: sliders
 #define IDC_RIDE_HEIGHT 1006

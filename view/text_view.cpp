@@ -162,4 +162,14 @@ void appendTextView(std::string& out, const WindowContent& content) {
   out += '\n';
 }
 
+std::string withCrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+  for (const char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
 }  // namespace vantor::view

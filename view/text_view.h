@@ -64,4 +64,8 @@ struct TuningRow {
 };
 std::array<TuningRow, 5> tuningRows(const WindowContent& content);
 
+// The text with each "\n" made "\r\n", the line end the Windows clipboard
+// and the programs that paste from it expect.
+std::string withCrLf(std::string_view text);
+
 }  // namespace vantor::view
