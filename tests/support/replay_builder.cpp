@@ -4,13 +4,10 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "replay/layout.h"
 
 namespace vantor::testing {
 
-namespace layout = replay::layout;
 
-ReplayBuilder::ReplayBuilder() : bytes_(kDefaultSize, 0) {}
 
 ReplayBuilder& ReplayBuilder::int32At(std::size_t offset, std::int32_t value) {
   auto bits = static_cast<std::uint32_t>(value);
@@ -30,55 +27,6 @@ ReplayBuilder& ReplayBuilder::textAt(std::size_t offset, std::size_t width, std:
   std::fill_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset), width, 0);
   std::copy_n(text.begin(), std::min(text.size(), width), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
   return *this;
-}
-
-ReplayBuilder& ReplayBuilder::laps(std::int32_t value) { return int32At(layout::kLaps, value); }
-ReplayBuilder& ReplayBuilder::mirrored(std::int32_t flag) { return int32At(layout::kMirrored, flag); }
-ReplayBuilder& ReplayBuilder::backward(std::int32_t flag) { return int32At(layout::kBackward, flag); }
-ReplayBuilder& ReplayBuilder::trackKey(std::string_view key) {
-  return textAt(layout::kTrackKey, layout::kTrackKeyWidth, key);
-}
-ReplayBuilder& ReplayBuilder::monteCarloTime(std::size_t place, std::int32_t raw) {
-  return int32At(layout::kMonteCarloTimes + 4 * place, raw);
-}
-ReplayBuilder& ReplayBuilder::otherTrackTime(std::size_t place, std::int32_t raw) {
-  return int32At(layout::kOtherTimes + 4 * place, raw);
-}
-ReplayBuilder& ReplayBuilder::recordName(std::size_t place, std::string_view name) {
-  return textAt(layout::kRecordNames + layout::kRecordTextWidth * place, layout::kRecordTextWidth, name);
-}
-ReplayBuilder& ReplayBuilder::recordCar(std::size_t place, std::string_view car) {
-  return textAt(layout::kRecordCars + layout::kRecordTextWidth * place, layout::kRecordTextWidth, car);
-}
-ReplayBuilder& ReplayBuilder::damage(std::uint8_t flag) {
-  bytes_.at(layout::kDamage) = flag;
-  return *this;
-}
-ReplayBuilder& ReplayBuilder::automaticTransmission(std::uint8_t flag) {
-  bytes_.at(layout::kAutomatic) = flag;
-  return *this;
-}
-ReplayBuilder& ReplayBuilder::gear(std::size_t slot, std::int32_t value) {
-  return int32At(layout::kGearSlotOffsets.at(slot), value);
-}
-ReplayBuilder& ReplayBuilder::downforce(std::int32_t left, std::int32_t right) {
-  int32At(layout::kDownforceLeft, left);
-  return int32At(layout::kDownforceRight, right);
-}
-ReplayBuilder& ReplayBuilder::tyrePressure(std::int32_t left, std::int32_t right) {
-  int32At(layout::kTyrePressureLeft, left);
-  return int32At(layout::kTyrePressureRight, right);
-}
-ReplayBuilder& ReplayBuilder::brakeBalance(std::int16_t value) { return int16At(layout::kBrakeBalance, value); }
-ReplayBuilder& ReplayBuilder::rideHeight(std::int16_t value) { return int16At(layout::kRideHeight, value); }
-ReplayBuilder& ReplayBuilder::shockTravel(std::int16_t value) { return int16At(layout::kShockTravel, value); }
-ReplayBuilder& ReplayBuilder::toeIn(std::int16_t value) { return int16At(layout::kToeIn, value); }
-ReplayBuilder& ReplayBuilder::shockStiffness(std::int32_t value) { return int32At(layout::kShockStiffness, value); }
-ReplayBuilder& ReplayBuilder::driverName(std::string_view name) {
-  return textAt(layout::kDriverName, layout::kDriverNameWidth, name);
-}
-ReplayBuilder& ReplayBuilder::carName(std::string_view name) {
-  return textAt(layout::kCarName, layout::kCarNameWidth, name);
 }
 
 ReplayBuilder& ReplayBuilder::raw(std::size_t offset, std::string_view bytes) {

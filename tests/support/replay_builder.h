@@ -6,7 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "replay/layout.h"
+
 namespace vantor::testing {
+
+namespace offsets = replay::layout;
 
 // Writes replay bytes at the offsets the viewer reads, from plain values,
 // so that a test states its input instead of a hex dump. Every other byte
@@ -16,28 +20,42 @@ class ReplayBuilder {
  public:
   static constexpr std::size_t kDefaultSize = 8192;
 
-  ReplayBuilder();
-
-  ReplayBuilder& laps(std::int32_t value);
-  ReplayBuilder& mirrored(std::int32_t flag);
-  ReplayBuilder& backward(std::int32_t flag);
-  ReplayBuilder& trackKey(std::string_view key);
-  ReplayBuilder& monteCarloTime(std::size_t place, std::int32_t raw);  // place 0..7
-  ReplayBuilder& otherTrackTime(std::size_t place, std::int32_t raw);
-  ReplayBuilder& recordName(std::size_t place, std::string_view name);
-  ReplayBuilder& recordCar(std::size_t place, std::string_view car);
-  ReplayBuilder& damage(std::uint8_t flag);
-  ReplayBuilder& automaticTransmission(std::uint8_t flag);
-  ReplayBuilder& gear(std::size_t slot, std::int32_t value);  // slot 0..7: 1st..6th, reverse, final
-  ReplayBuilder& downforce(std::int32_t left, std::int32_t right);
-  ReplayBuilder& tyrePressure(std::int32_t left, std::int32_t right);
-  ReplayBuilder& brakeBalance(std::int16_t value);
-  ReplayBuilder& rideHeight(std::int16_t value);
-  ReplayBuilder& shockTravel(std::int16_t value);
-  ReplayBuilder& toeIn(std::int16_t value);
-  ReplayBuilder& shockStiffness(std::int32_t value);
-  ReplayBuilder& driverName(std::string_view name);
-  ReplayBuilder& carName(std::string_view name);
+  ReplayBuilder& laps(std::int32_t value) { return int32At(offsets::kLaps, value); }
+  ReplayBuilder& mirrored(std::int32_t flag) { return int32At(offsets::kMirrored, flag); }
+  ReplayBuilder& backward(std::int32_t flag) { return int32At(offsets::kBackward, flag); }
+  ReplayBuilder& trackKey(std::string_view key) { return textAt(offsets::kTrackKey, offsets::kTrackKeyWidth, key); }
+  // place 0..7
+  ReplayBuilder& monteCarloTime(std::size_t place, std::int32_t raw) {
+    return int32At(offsets::kMonteCarloTimes + 4 * place, raw);
+  }
+  ReplayBuilder& otherTrackTime(std::size_t place, std::int32_t raw) {
+    return int32At(offsets::kOtherTimes + 4 * place, raw);
+  }
+  ReplayBuilder& recordName(std::size_t place, std::string_view name) {
+    return textAt(offsets::kRecordNames + offsets::kRecordTextWidth * place, offsets::kRecordTextWidth, name);
+  }
+  ReplayBuilder& recordCar(std::size_t place, std::string_view car) {
+    return textAt(offsets::kRecordCars + offsets::kRecordTextWidth * place, offsets::kRecordTextWidth, car);
+  }
+  ReplayBuilder& damage(std::uint8_t flag) { return textAt(offsets::kDamage, 1, std::string(1, static_cast<char>(flag))); }
+  ReplayBuilder& automaticTransmission(std::uint8_t flag) {
+    return textAt(offsets::kAutomatic, 1, std::string(1, static_cast<char>(flag)));
+  }
+  // slot 0..7: 1st..6th, reverse, final
+  ReplayBuilder& gear(std::size_t slot, std::int32_t value) { return int32At(offsets::kGearSlotOffsets.at(slot), value); }
+  ReplayBuilder& downforce(std::int32_t left, std::int32_t right) {
+    return int32At(offsets::kDownforceLeft, left).int32At(offsets::kDownforceRight, right);
+  }
+  ReplayBuilder& tyrePressure(std::int32_t left, std::int32_t right) {
+    return int32At(offsets::kTyrePressureLeft, left).int32At(offsets::kTyrePressureRight, right);
+  }
+  ReplayBuilder& brakeBalance(std::int16_t value) { return int16At(offsets::kBrakeBalance, value); }
+  ReplayBuilder& rideHeight(std::int16_t value) { return int16At(offsets::kRideHeight, value); }
+  ReplayBuilder& shockTravel(std::int16_t value) { return int16At(offsets::kShockTravel, value); }
+  ReplayBuilder& toeIn(std::int16_t value) { return int16At(offsets::kToeIn, value); }
+  ReplayBuilder& shockStiffness(std::int32_t value) { return int32At(offsets::kShockStiffness, value); }
+  ReplayBuilder& driverName(std::string_view name) { return textAt(offsets::kDriverName, offsets::kDriverNameWidth, name); }
+  ReplayBuilder& carName(std::string_view name) { return textAt(offsets::kCarName, offsets::kCarNameWidth, name); }
 
   // Any bytes at any offset, for what the named setters do not cover.
   ReplayBuilder& raw(std::size_t offset, std::string_view bytes);
@@ -50,11 +68,12 @@ class ReplayBuilder {
   void writeTo(const std::string& path) const;
 
  private:
+  using L = decltype(replay::layout::kLaps);  // placeholder replaced below
   ReplayBuilder& int32At(std::size_t offset, std::int32_t value);
   ReplayBuilder& int16At(std::size_t offset, std::int16_t value);
   ReplayBuilder& textAt(std::size_t offset, std::size_t width, std::string_view text);
 
-  std::vector<unsigned char> bytes_;
+  std::vector<unsigned char> bytes_ = std::vector<unsigned char>(kDefaultSize, 0);
 };
 
 // A complete, plausible replay with invented names: the project's sample.
