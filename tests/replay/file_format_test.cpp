@@ -18,30 +18,22 @@ namespace {
 
 constexpr unsigned char kFiller = 0xEE;
 
-class Replay {
- public:
-  Replay() : bytes_(4600, kFiller) {}
-  void put(std::size_t offset, std::uint32_t value, std::size_t width = 4) {
-    for (std::size_t i = 0; i < width; ++i) bytes_.at(offset + i) = static_cast<unsigned char>(value >> (8 * i));
-  }
-  void text(std::size_t offset, const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) bytes_.at(offset + i) = static_cast<unsigned char>(text[i]);
-  }
-  [[nodiscard]] const std::vector<unsigned char>& bytes() const { return bytes_; }
+using Bytes = std::vector<unsigned char>;
 
- private:
-  std::vector<unsigned char> bytes_;
-};
+void put(Bytes& file, std::size_t offset, std::uint32_t value, std::size_t width = 4) {
+  for (std::size_t i = 0; i < width; ++i) file.at(offset + i) = static_cast<unsigned char>(value >> (8 * i));
+}
+void text(Bytes& file, std::size_t offset, const std::string& value) {
+  for (std::size_t i = 0; i < value.size(); ++i) file.at(offset + i) = static_cast<unsigned char>(value[i]);
+}
 
-// Full 32-byte texts, each of its own.
-std::string holder(std::size_t i) {
-  const auto n = static_cast<char>(i);
-  return "Record holder " + std::string(1, static_cast<char>('A' + n)) + std::string(17, static_cast<char>('a' + n));
+// A full 32-byte text of its own for each place.
+std::string fullText(const std::string& prefix, std::size_t place) {
+  std::string text(32, static_cast<char>('a' + place));
+  return text.replace(0, prefix.size(), prefix);
 }
-std::string holderCar(std::size_t i) {
-  const auto n = static_cast<char>(i);
-  return "Coupe model " + std::string(1, static_cast<char>('0' + n)) + std::string(19, static_cast<char>('k' + n));
-}
+std::string holder(std::size_t place) { return fullText("Record holder ", place); }
+std::string holderCar(std::size_t place) { return fullText("Coupe model ", place); }
 
 constexpr std::array<std::int32_t, 8> kMonteCarloRaw{3877, 4100, 4250, 4400, 4520, 4690, 4805, 5000};
 constexpr std::array<const char*, 8> kMonteCarloText{"01:00:57", "01:04:06", "01:06:40", "01:08:75",
@@ -50,35 +42,35 @@ constexpr std::array<std::int32_t, 8> kOtherRaw{5120, 5333, 5470, 5611, 5790, 59
 constexpr std::array<const char*, 8> kOtherText{"01:20:00", "01:23:32", "01:25:46", "01:27:67",
                                                 "01:30:46", "01:32:21", "01:34:48", "01:36:87"};
 
-Replay everyField() {
-  Replay r;
-  r.put(8, 263);                                      // laps
-  r.put(68, 1);                                       // mirrored
-  r.put(72, 0);                                       // backward
-  r.text(92, std::string("castle\0", 7));             // track key
+Bytes everyField() {
+  Bytes r(4600, kFiller);
+  put(r, 8, 263);                                      // laps
+  put(r, 68, 1);                                       // mirrored
+  put(r, 72, 0);                                       // backward
+  text(r, 92, std::string("castle\0", 7));             // track key
   for (std::size_t i = 0; i < 8; ++i) {
-    r.put(176 + 4 * i, static_cast<std::uint32_t>(kMonteCarloRaw[i]));
-    r.put(208 + 4 * i, static_cast<std::uint32_t>(kOtherRaw[i]));
-    r.text(240 + 32 * i, holder(i));
-    r.text(496 + 32 * i, holderCar(i));
+    put(r, 176 + 4 * i, static_cast<std::uint32_t>(kMonteCarloRaw[i]));
+    put(r, 208 + 4 * i, static_cast<std::uint32_t>(kOtherRaw[i]));
+    text(r, 240 + 32 * i, holder(i));
+    text(r, 496 + 32 * i, holderCar(i));
   }
-  r.put(1604, 0x3C, 1);                               // damage
-  r.put(3248, 0x81, 1);                               // automatic transmission
-  r.put(3476, 26214);                                 // final drive, 0.40
-  r.put(3480, static_cast<std::uint32_t>(-22937));    // reverse, -0.35
+  put(r, 1604, 0x3C, 1);                               // damage
+  put(r, 3248, 0x81, 1);                               // automatic transmission
+  put(r, 3476, 26214);                                 // final drive, 0.40
+  put(r, 3480, static_cast<std::uint32_t>(-22937));    // reverse, -0.35
   const std::array<std::int32_t, 6> forward{-3276, 6553, -9830, 13107, -16384, 19660};
-  for (std::size_t i = 0; i < 6; ++i) r.put(3488 + 4 * i, static_cast<std::uint32_t>(forward[i]));
-  r.put(3514, 1234567);                               // downforce right
-  r.put(3518, static_cast<std::uint32_t>(-7654321));  // downforce left
-  r.put(3522, 0x1357, 2);                             // brake balance
-  r.put(3526, 0xFFFE, 2);                             // ride height
-  r.put(3530, 0x2468, 2);                             // shock travel
-  r.put(3534, 0xFED4, 2);                             // toe-in
-  r.put(3544, static_cast<std::uint32_t>(-98765));    // shock stiffness
-  r.put(3554, 0x12345678);                            // tyre pressure right
-  r.put(3558, 0x87654321);                            // tyre pressure left
-  r.text(3616, "Wren Oda");
-  r.text(4568, "Ferrow Lumen 73");
+  for (std::size_t i = 0; i < 6; ++i) put(r, 3488 + 4 * i, static_cast<std::uint32_t>(forward[i]));
+  put(r, 3514, 1234567);                               // downforce right
+  put(r, 3518, static_cast<std::uint32_t>(-7654321));  // downforce left
+  put(r, 3522, 0x1357, 2);                             // brake balance
+  put(r, 3526, 0xFFFE, 2);                             // ride height
+  put(r, 3530, 0x2468, 2);                             // shock travel
+  put(r, 3534, 0xFED4, 2);                             // toe-in
+  put(r, 3544, static_cast<std::uint32_t>(-98765));    // shock stiffness
+  put(r, 3554, 0x12345678);                            // tyre pressure right
+  put(r, 3558, 0x87654321);                            // tyre pressure left
+  text(r, 3616, "Wren Oda");
+  text(r, 4568, "Ferrow Lumen 73");
   return r;
 }
 
@@ -96,7 +88,7 @@ void expectRecords(const ReplayInfo& info, const std::array<std::int32_t, 8>& ra
 TEST(FileFormat, EveryFieldComesFromItsOwnBytes) {
   const testing::TempDir dir;
   ReplayInfo info;
-  ASSERT_EQ(load(dir.write("every-field.rpl", everyField().bytes()), info), 0);
+  ASSERT_EQ(load(dir.write("every-field.rpl", everyField()), info), 0);
   EXPECT_EQ(info.lapsText.view(), "263");
   EXPECT_EQ(info.directionText, "Forward/Mirrored");
   EXPECT_EQ(info.trackName.view(), "Auvergne");
@@ -121,18 +113,18 @@ TEST(FileFormat, EveryFieldComesFromItsOwnBytes) {
 
 TEST(FileFormat, MonteCarloTracksTakeTheirTimesFromTheirOwnTable) {
   const testing::TempDir dir;
-  Replay replay = everyField();
-  replay.text(92, std::string("monaco2\0", 8));
+  Bytes replay = everyField();
+  text(replay, 92, std::string("monaco2\0", 8));
   ReplayInfo info;
-  ASSERT_EQ(load(dir.write("monte-carlo.rpl", replay.bytes()), info), 0);
+  ASSERT_EQ(load(dir.write("monte-carlo.rpl", replay), info), 0);
   EXPECT_EQ(info.trackName.view(), "Monte Carlo Circuit 2");
   EXPECT_TRUE(info.isMonteCarlo);
   expectRecords(info, kMonteCarloRaw, kMonteCarloText);
 
   // The prefix is matched without regard to ASCII case; the name is not.
-  replay.text(92, std::string("MONACO2\0", 8));
+  text(replay, 92, std::string("MONACO2\0", 8));
   ReplayInfo folded;
-  ASSERT_EQ(load(dir.write("folded.rpl", replay.bytes()), folded), 0);
+  ASSERT_EQ(load(dir.write("folded.rpl", replay), folded), 0);
   EXPECT_TRUE(folded.isMonteCarlo);
   EXPECT_EQ(folded.trackName.view(), "");
   expectRecords(folded, kMonteCarloRaw, kMonteCarloText);
