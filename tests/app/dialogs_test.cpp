@@ -66,23 +66,23 @@ TEST_F(LoadFile, CancelChangesNothing) {
 
 using About = MainWindowTest;
 
-TEST_F(About, TheMenuShowsItOwnedByTheWindowEscapeOrEnterCloseIt) {
+TEST_F(About, TheMenuShowsItOwnedByTheWindowEnterOrEscapeCloseIt) {
   HWND owner = nullptr;
-  const auto escape = [&](HWND about) {
+  const auto enter = [&](HWND about) {
     owner = GetWindow(about, GW_OWNER);
-    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
   };
-  EXPECT_TRUE(duringModal("About", escape, [&] { command(1, 0, FALSE); }));
+  EXPECT_TRUE(duringModal("About", enter, [&] { command(1, 0, FALSE); }));
   EXPECT_EQ(owner, dialog);
 
   INT_PTR otherCommand = -1;
   INT_PTR closedWith = 0;
-  const auto enter = [&](HWND about) {
+  const auto escape = [&](HWND about) {
     otherCommand = app::aboutProc(about, WM_COMMAND, 3, 0);  // leaves it open
-    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
   };
-  EXPECT_TRUE(duringModal("About", enter, [&] { closedWith = app::showAbout(dialog, GetModuleHandleA(nullptr)); }));
-  EXPECT_EQ(closedWith, IDOK);
+  EXPECT_TRUE(duringModal("About", escape, [&] { closedWith = app::showAbout(dialog, GetModuleHandleA(nullptr)); }));
+  EXPECT_EQ(closedWith, IDCANCEL);
   EXPECT_EQ(otherCommand, FALSE);
 }
 

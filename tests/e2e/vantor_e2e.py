@@ -35,14 +35,16 @@ def problem_with(exe, arguments, caption):
         shown = visible_windows()
         if sorted(shown.values()) != [caption]:
             return f"expected only the window {caption!r}, visible: {sorted(shown.values())}"
+        window = next(iter(shown))
         for _ in range(6):  # a key pressed while the focus is still on its way is lost
-            xdotool("windowfocus", "--sync", next(iter(shown)))
+            xdotool("windowfocus", "--sync", window)
             xdotool("key", "--clearmodifiers", "alt+F4")
             try:
                 code = process.wait(timeout=5)
                 return f"exit status {code}" if code else None
             except subprocess.TimeoutExpired:
-                pass
+                if (now := visible_windows()) and set(now) != {window}:
+                    return f"another window came up: {sorted(now.values())}"
         return "still running 30 s after Alt+F4"
     finally:
         if process.poll() is None:
