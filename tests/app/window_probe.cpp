@@ -1,10 +1,10 @@
 #include "tests/app/window_probe.h"
 
-#include <windows.h>
 #include <commctrl.h>
 
 #include <array>
-#include <utility>
+
+#include "resources/resource.h"
 
 namespace vantor::testing {
 namespace {
@@ -13,24 +13,24 @@ constexpr UINT kTickMs = 50;
 constexpr DWORD kGraceMs = 2000;
 constexpr int kTextLength = 512;
 
-struct Search {
-  const std::string* caption;
-  HWND found;
+struct Modal {
+  const std::string& caption;
+  const std::function<void(HWND)>& action;
+  DWORD ranAt = 0;
+  bool forcedClose = false;
 };
+Modal* modal = nullptr;
 
-BOOL CALLBACK matchCaption(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  if (IsWindowVisible(window) && windowText(window) == *search->caption) {
-    search->found = window;
-    return FALSE;
+void CALLBACK onTimer(HWND /*window*/, UINT /*message*/, UINT_PTR /*id*/, DWORD now) {
+  HWND found = FindWindowA(nullptr, modal->caption.c_str());
+  if (found == nullptr || !IsWindowVisible(found)) return;
+  if (modal->ranAt == 0) {
+    modal->ranAt = now | 1;
+    modal->action(found);
+  } else if (now - modal->ranAt > kGraceMs && !modal->forcedClose) {
+    modal->forcedClose = true;
+    PostMessageA(found, WM_COMMAND, IDCANCEL, 0);
   }
-  return TRUE;
-}
-
-HWND findThreadWindow(const std::string& caption) {
-  Search search{&caption, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), matchCaption, reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 }  // namespace
@@ -41,52 +41,18 @@ std::string windowText(HWND window) {
   return text.data();
 }
 
-std::string itemText(HWND dialog, int id) {
-  std::array<char, kTextLength> text{};
-  GetDlgItemTextA(dialog, id, text.data(), kTextLength);
-  return text.data();
-}
-
-int sliderPosition(HWND dialog, int id) {
-  return static_cast<int>(SendDlgItemMessageA(dialog, id, TBM_GETPOS, 0, 0));
-}
-int sliderMin(HWND dialog, int id) {
-  return static_cast<int>(SendDlgItemMessageA(dialog, id, TBM_GETRANGEMIN, 0, 0));
-}
-int sliderMax(HWND dialog, int id) {
-  return static_cast<int>(SendDlgItemMessageA(dialog, id, TBM_GETRANGEMAX, 0, 0));
-}
-bool isChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-std::vector<ListColumn> listColumns(HWND list) {
-  std::vector<ListColumn> columns;
-  for (int i = 0;; ++i) {
-    std::array<char, kTextLength> title{};
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = title.data();
-    column.cchTextMax = kTextLength;
-    if (!SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column))) break;
-    columns.push_back({title.data(), column.cx});
-  }
-  return columns;
-}
-
 std::vector<std::vector<std::string>> listRows(HWND list) {
-  const auto count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-  std::vector<std::vector<std::string>> rows;
-  for (int row = 0; row < count; ++row) {
-    std::vector<std::string> texts;
-    for (int subItem = 0; subItem < 4; ++subItem) {
+  std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)));
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (int column = 0; column < 4; ++column) {
       std::array<char, kTextLength> text{};
       LVITEMA item{};
-      item.iSubItem = subItem;
+      item.iSubItem = column;
       item.pszText = text.data();
       item.cchTextMax = kTextLength;
-      SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-      texts.emplace_back(text.data());
+      SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+      rows[row].emplace_back(text.data());
     }
-    rows.push_back(std::move(texts));
   }
   return rows;
 }
@@ -95,43 +61,44 @@ int drainMessages() {
   int quitCode = -1;
   MSG message{};
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      quitCode = static_cast<int>(message.wParam);
-      continue;
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    if (message.message == WM_QUIT) quitCode = static_cast<int>(message.wParam);
+    else DispatchMessageA(&message);
   }
   return quitCode;
 }
 
-ModalDriver::ModalDriver(std::string caption, std::function<void(HWND)> action)
-    : caption_(std::move(caption)),
-      action_(std::move(action)),
-      timerWindow_(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {
-  SetWindowLongPtrA(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetTimer(timerWindow_, 1, kTickMs, onTimer);
+bool duringModal(const std::string& caption, const std::function<void(HWND)>& action,
+                 const std::function<void()>& run) {
+  Modal state{caption, action};
+  modal = &state;
+  const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, onTimer);
+  run();
+  KillTimer(nullptr, timer);
+  modal = nullptr;
+  return state.ranAt != 0 && !state.forcedClose;
 }
 
-ModalDriver::~ModalDriver() {
-  KillTimer(timerWindow_, 1);
-  DestroyWindow(timerWindow_);
+void MainWindowTest::SetUp() {
+  drainMessages();
+  dialog = app::createMainWindow(GetModuleHandleA(nullptr));
+  ASSERT_NE(dialog, nullptr) << "error " << GetLastError();
+  window = app::mainWindowOf(dialog);
+  ASSERT_NE(window, nullptr);
+  list = window->list;
 }
 
-void CALLBACK ModalDriver::onTimer(HWND timerWindow, UINT /*message*/, UINT_PTR /*id*/, DWORD now) {
-  reinterpret_cast<ModalDriver*>(GetWindowLongPtrA(timerWindow, GWLP_USERDATA))->tick(now);
+void MainWindowTest::TearDown() {
+  if (IsWindow(dialog)) DestroyWindow(dialog);
+  drainMessages();
 }
 
-void ModalDriver::tick(DWORD now) {
-  HWND dialog = findThreadWindow(caption_);
-  if (dialog == nullptr) return;
-  if (ranAt_ == 0) {
-    ranAt_ = now == 0 ? 1 : now;
-    action_(dialog);
-  } else if (now - ranAt_ > kGraceMs && !forcedClose_) {
-    forcedClose_ = true;
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  }
+std::vector<std::string> MainWindowTest::shownTexts() const {
+  std::vector<std::string> texts{windowText(dialog)};
+  for (const int id : {IDC_TRACK, IDC_DRIVER, IDC_CAR, IDC_DIRECTION, IDC_LAPS, IDC_GEAR_1, IDC_GEAR_2, IDC_GEAR_3,
+                       IDC_GEAR_4, IDC_GEAR_5, IDC_GEAR_6, IDC_GEAR_REVERSE, IDC_GEAR_FINAL, IDC_DOWNFORCE_LEFT,
+                       IDC_DOWNFORCE_RIGHT, IDC_TYRE_PRESSURE_LEFT, IDC_TYRE_PRESSURE_RIGHT})
+    texts.push_back(itemText(dialog, id));
+  return texts;
 }
 
 }  // namespace vantor::testing
