@@ -6,9 +6,7 @@
 
 #include <array>
 #include <cstring>
-#include <functional>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -22,47 +20,39 @@ namespace vantor::testing {
 namespace {
 
 // A drop handle as the shell makes it: ANSI names, the list ended by an extra NUL.
-HDROP makeDrop(const std::vector<std::string>& paths) {
+HDROP dropOf(const std::vector<std::string>& paths) {
   std::string names;
   for (const std::string& path : paths) names += path + '\0';
-  names += '\0';
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size() + 1);
   auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
   header->pFiles = sizeof(DROPFILES);
-  header->fWide = FALSE;
-  std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.data(), names.size());
+  std::memcpy(header + 1, names.data(), names.size());
   GlobalUnlock(memory);
   return static_cast<HDROP>(memory);
 }
 
-// DragFinish frees the handle; a freed handle has no size.
-bool released(HDROP drop) { return GlobalSize(drop) == 0; }
-
-std::wstring wide(UINT codePage, const std::string& bytes) {
-  std::wstring out(bytes.size(), L'\0');
-  out.resize(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                                          out.data(), static_cast<int>(out.size()))));
-  return out;
+// Drops the files; true when the window released the handle, as it must.
+bool drop(HWND dialog, const std::vector<std::string>& paths) {
+  HDROP handle = dropOf(paths);
+  SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(handle), 0);
+  return GlobalSize(handle) == 0;
 }
 
-std::string narrow(UINT codePage, const std::wstring& text, BOOL* usedDefault = nullptr) {
-  std::string out(text.size() * 4, '\0');
-  out.resize(static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                                          out.data(), static_cast<int>(out.size()), nullptr,
-                                                          usedDefault)));
-  return out;
-}
-
-// What the clipboard must hold after copying the replay at path (ANSI).
+// The text view of an ASCII-named replay, its lines ended by CR LF.
 std::wstring expectedCopy(const std::string& path) {
   replay::ReplayInfo info;
   EXPECT_EQ(replay::load(path, info), 0);
   std::string text;
-  view::appendTextView(text, view::makeWindowContent(narrow(CP_UTF8, wide(CP_ACP, path)), info));
+  view::appendTextView(text, view::makeWindowContent(path, info));
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                           wide.data(), static_cast<int>(wide.size()))));
   std::wstring lines;
-  for (const wchar_t c : wide(CP_UTF8, text)) lines += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+  for (const wchar_t c : wide) lines += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
   return lines;
 }
+
+constexpr std::wstring_view kUntouched = L"left by the test";
 
 void setClipboard(std::wstring_view text) {
   ASSERT_TRUE(OpenClipboard(nullptr));
@@ -85,98 +75,60 @@ std::wstring clipboardText() {
   return text;
 }
 
-// Holds the clipboard for holdMs from another thread's hidden window, as a
-// clipboard viewer might; returns once it is held.
-std::jthread holdClipboard(DWORD holdMs) {
-  HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  std::jthread holder([held, holdMs] {
-    HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-    const BOOL open = OpenClipboard(owner);
-    SetEvent(held);
-    Sleep(holdMs);
-    if (open) CloseClipboard();
-    DestroyWindow(owner);
-  });
-  WaitForSingleObject(held, INFINITE);
-  CloseHandle(held);
-  return holder;
-}
+void copy(HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDM_EDIT_COPY, 0); }
 
 using DropAndCopy = MainWindowTest;
 
-constexpr std::wstring_view kUntouched = L"left by the test";
-
-TEST_F(DropAndCopy, DropShowsOnlyTheFirstFileAndEmptiesTheListFirst) {
+TEST_F(DropAndCopy, DropShowsTheFirstFileInAnEmptiedList) {
   const std::string first = write("first.rpl", sampleReplay());
   const std::string second = write("second.rpl", sampleReplay().driverName("Nils Moor"));
-  for (int drop = 0; drop < 2; ++drop) {
-    HDROP handle = makeDrop({first, second});
-    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(handle), 0);
-    EXPECT_TRUE(released(handle)) << "drop " << drop;
-  }
+  EXPECT_TRUE(drop(dialog, {first, second}));
+  EXPECT_TRUE(drop(dialog, {first, second}));
   EXPECT_EQ(windowText(dialog), "Vantor : [first.rpl]");
   EXPECT_EQ(itemText(dialog, IDC_DRIVER), "Ilse K.");
   EXPECT_EQ(listRows(list).size(), 8u);
-}
-
-TEST_F(DropAndCopy, DroppedMissingFileEmptiesTheListAndCopyKeepsTheShownReplay) {
-  const std::string shownPath = write("race.rpl", sampleReplay());
-  ASSERT_EQ(open(shownPath), 0);
-  HDROP handle = makeDrop({files.pathOf("missing.rpl")});
-  SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(handle), 0);
-  EXPECT_TRUE(released(handle));
+  // A file that cannot be read: the list is emptied, nothing else changes,
+  // and Copy still gives the replay shown.
+  EXPECT_TRUE(drop(dialog, {files.pathOf("missing.rpl")}));
   EXPECT_TRUE(listRows(list).empty());
-  EXPECT_EQ(windowText(dialog), "Vantor : [race.rpl]");
-  EXPECT_EQ(itemText(dialog, IDC_DRIVER), "Ilse K.");
-  SendMessageA(dialog, WM_COMMAND, IDM_EDIT_COPY, 0);
-  EXPECT_EQ(clipboardText(), expectedCopy(shownPath));
+  EXPECT_EQ(windowText(dialog), "Vantor : [first.rpl]");
+  copy(dialog);
+  EXPECT_EQ(clipboardText(), expectedCopy(first));
 }
 
-TEST_F(DropAndCopy, CopyPutsTheTextViewWithCrLfAndTheNameInUnicode) {
-  BOOL usedDefault = FALSE;
-  const std::string name = narrow(CP_ACP, L"\u00C9tape.rpl", &usedDefault);
-  ASSERT_FALSE(usedDefault) << "the system code page cannot spell the file name";
-  const std::string path = write(name, sampleReplay());
-  ASSERT_EQ(open(path), 0);
+TEST_F(DropAndCopy, CopyPutsTheTextViewWithCrLfInUnicode) {
   setClipboard(kUntouched);
-  SendMessageA(dialog, WM_COMMAND, IDM_EDIT_COPY, 0);
+  copy(dialog);
+  EXPECT_EQ(clipboardText(), kUntouched) << "nothing to copy before a load";
+  const std::string path = write("\xC9tape.rpl", sampleReplay());  // in the ANSI code page
+  ASSERT_EQ(open(path), 0);
+  copy(dialog);
   const std::wstring copied = clipboardText();
-  EXPECT_EQ(copied, expectedCopy(path));
   EXPECT_NE(copied.find(L"\r\n  Caption               Vantor : [\u00C9tape.rpl]\r\n"), std::wstring::npos);
   EXPECT_NE(copied.find(L"\r\n  Track                 C\u00F4te d'Azur\r\n"), std::wstring::npos);
 }
 
-// Opens the context menu over a control; inMenu gets the open menu.
-void runContextMenu(HWND dialog, HWND onControl, const std::function<void(HWND, HMENU)>& inMenu) {
+// Opens the context menu over the list and runs inMenu on it.
+void onContextMenu(HWND dialog, HWND list, const std::function<void(HWND, HMENU)>& inMenu) {
   RECT rect{};
-  GetWindowRect(onControl, &rect);
-  const bool ran = duringModal(
-      "",
-      [&](HWND menuWindow) {
-        inMenu(menuWindow, reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0)));
-      },
+  GetWindowRect(list, &rect);
+  EXPECT_TRUE(duringModal(
+      "", [&](HWND menu) { inMenu(menu, reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0))); },
       [&] {
-        SendMessageA(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(onControl),
-                     MAKELPARAM(rect.left + 5, rect.top + 5));
-      });
-  EXPECT_TRUE(ran);
+        SendMessageA(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(rect.left + 5, rect.top + 5));
+      }));
 }
 
-TEST_F(DropAndCopy, BeforeAnyLoadCopyDoesNothingAndTheMenuGreysIt) {
-  setClipboard(kUntouched);
-  SendMessageA(dialog, WM_COMMAND, IDM_EDIT_COPY, 0);
-  EXPECT_EQ(clipboardText(), kUntouched);
-
+TEST_F(DropAndCopy, TheContextMenuGreysCopyUntilALoad) {
   UINT state = 0;
-  runContextMenu(dialog, list, [&](HWND, HMENU menu) {
+  onContextMenu(dialog, list, [&](HWND, HMENU menu) {
     state = GetMenuState(menu, IDM_EDIT_COPY, MF_BYCOMMAND);
     EndMenu();
   });
   EXPECT_TRUE(state & MF_GRAYED);
-
   const std::string path = write("race.rpl", sampleReplay());
   ASSERT_EQ(open(path), 0);
-  runContextMenu(dialog, list, [&](HWND menuWindow, HMENU menu) {
+  onContextMenu(dialog, list, [&](HWND menuWindow, HMENU menu) {
     state = GetMenuState(menu, IDM_EDIT_COPY, MF_BYCOMMAND);
     PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
@@ -190,14 +142,13 @@ TEST_F(DropAndCopy, BeforeAnyLoadCopyDoesNothingAndTheMenuGreysIt) {
 void pressC(HWND dialog, HWND control, bool withControl) {
   std::array<BYTE, 256> keys{};
   GetKeyboardState(keys.data());
-  const std::array<BYTE, 256> before = keys;
   keys[VK_CONTROL] = withControl ? 0x80 : 0;
   SetKeyboardState(keys.data());
   PostMessageA(control, WM_KEYDOWN, 'C', 1);
-  PostMessageA(control, WM_KEYUP, 'C', 1 | (1 << 30) | static_cast<LPARAM>(1u << 31));
   PostQuitMessage(0);
   app::runMessageLoop(dialog, LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
-  SetKeyboardState(const_cast<BYTE*>(before.data()));
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys.data());
 }
 
 TEST_F(DropAndCopy, CtrlCOnAControlCopiesAndCAloneDoesNot) {
@@ -210,19 +161,29 @@ TEST_F(DropAndCopy, CtrlCOnAControlCopiesAndCAloneDoesNot) {
   EXPECT_EQ(clipboardText(), expectedCopy(path));
 }
 
-TEST_F(DropAndCopy, ClipboardHeldBrieflyIsWaitedForAndHeldLongerIsLeftAlone) {
+// Another program's window holds the clipboard for holdMs.
+void holdClipboardWhile(DWORD holdMs, const std::function<void()>& action) {
+  HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::jthread holder([held, holdMs] {
+    HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    const BOOL open = OpenClipboard(owner);
+    SetEvent(held);
+    Sleep(holdMs);
+    if (open) CloseClipboard();
+    DestroyWindow(owner);
+  });
+  WaitForSingleObject(held, INFINITE);
+  CloseHandle(held);
+  action();
+}
+
+TEST_F(DropAndCopy, ABusyClipboardIsWaitedForBrieflyThenLeftAlone) {
   const std::string path = write("race.rpl", sampleReplay());
   ASSERT_EQ(open(path), 0);
   setClipboard(kUntouched);
-  {
-    const std::jthread holder = holdClipboard(1500);
-    SendMessageA(dialog, WM_COMMAND, IDM_EDIT_COPY, 0);  // gives up, silently
-  }
+  holdClipboardWhile(1500, [&] { copy(dialog); });
   EXPECT_EQ(clipboardText(), kUntouched);
-  {
-    const std::jthread holder = holdClipboard(20);
-    SendMessageA(dialog, WM_COMMAND, IDM_EDIT_COPY, 0);
-  }
+  holdClipboardWhile(20, [&] { copy(dialog); });
   EXPECT_EQ(clipboardText(), expectedCopy(path));
 }
 
