@@ -1,17 +1,14 @@
-// One to three replays, and sometimes a missing path, loaded one after the
-// other into the one ReplayInfo of a run, as the window does: each load is
-// checked against a plain statement of what it keeps from the load before,
-// the reader's passes over a real file must agree with decoding the bytes
-// in memory, and the last replay's JSON line must parse back (by a JSON
-// library of its own) to what the window shows.
+// One to three replays decoded one after the other into the one ReplayInfo
+// of a run, as the window loads them: each load is checked against a plain
+// statement of what it keeps from the load before, and the last replay's
+// JSON line must parse back (by a JSON library of its own) to what the
+// window shows.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <strings.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <type_traits>
@@ -128,58 +125,21 @@ void checkJsonLine(const view::WindowContent& content) {
   }
 }
 
-// One folder for the whole run, removed at its end.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    // In memory where the system offers it: every input writes its files.
-    const std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string pattern = base + "/vantor-fuzz-XXXXXX";
-    require(::mkdtemp(pattern.data()) != nullptr, "a scratch folder");
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  [[nodiscard]] std::string file(int index) const { return path_ + "/replay" + std::to_string(index) + ".rpl"; }
-
- private:
-  std::string path_;
-};
-
-void writeFile(const std::string& path, const Bytes& bytes) {
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  require(out != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size(), "scratch file written");
-  std::fclose(out);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static std::FILE* const messages = std::fopen("/dev/null", "wb");
   FuzzedDataProvider input(data, size);
   const int loads = input.ConsumeIntegralInRange(1, 3);
-  replay::ReplayInfo inMemory, fromFiles;
+  replay::ReplayInfo info;
   for (int i = 0; i < loads; ++i) {
     const bool last = i + 1 == loads;
     const Bytes file = last ? input.ConsumeRemainingBytes<std::uint8_t>()
                             : input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 6000));
-    const replay::ReplayInfo expected = expectedAfterLoad(inMemory, file);
-    replay::decodeReplay(file, inMemory, messages);
-    require(inMemory == expected, "what a load keeps and what it takes from the file");
-
-    static const ScratchFolder scratch;
-    const std::string path = scratch.file(i);
-    writeFile(path, file);
-    require(replay::load(path, fromFiles) == 0, "an existing file loads");
-    require(fromFiles == inMemory, "the reader's passes over the file agree with the bytes in memory");
-    if (!last && input.ConsumeBool()) {
-      require(replay::load(path + ".missing", fromFiles) == -1 && fromFiles == inMemory, "a missing file changes nothing");
-    }
+    const replay::ReplayInfo expected = expectedAfterLoad(info, file);
+    replay::decodeReplay(file, info, messages);
+    require(info == expected, "what a load keeps and what it takes from the file");
   }
-  checkJsonLine(view::makeWindowContent("C:\\Replays\\last.rpl", inMemory));
+  checkJsonLine(view::makeWindowContent("C:\\Replays\\last.rpl", info));
   return 0;
 }
