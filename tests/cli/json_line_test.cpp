@@ -42,7 +42,7 @@ TEST(JsonLine, WritesTheSampleWithItsKeysInOrder) {
 
 TEST(JsonLine, AnyBytesMakeValidJsonOfTheSameTexts) {
   view::WindowContent content = view::makeWindowContent("", {});
-  content.path = "bad\xFF\"\\\x01.rpl";
+  content.path = "bad\xFF\"\\\x01\xE2\x82|\xE0\x80\x80.rpl";  // one U+FFFD for each longest invalid start
   content.caption = "Vantor : [\xC3\xA9]";
   content.driver = "\"\\/\b\f\n\r\t\x1F";
   content.car = "\x80\x81\x8D\x9F\xA0\xFF\x7F";
@@ -55,7 +55,7 @@ TEST(JsonLine, AnyBytesMakeValidJsonOfTheSameTexts) {
   EXPECT_NE(line.find(R"("driver":"\"\\/\b\f\n\r\t\u001f")"), std::string::npos) << line;
   EXPECT_EQ(line.find('\n'), line.size() - 1);
   const json object = json::parse(line);
-  EXPECT_EQ(object["path"], "bad\uFFFD\"\\\x01.rpl");
+  EXPECT_EQ(object["path"], "bad\uFFFD\"\\\x01\uFFFD|\uFFFD\uFFFD\uFFFD.rpl");
   EXPECT_EQ(object["caption"], "Vantor : [\u00E9]");
   EXPECT_EQ(object["driver"], content.driver);
   EXPECT_EQ(object["car"], "\u20AC\u0081\u008D\u0178\u00A0\u00FF\x7F");

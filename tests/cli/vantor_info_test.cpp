@@ -15,6 +15,7 @@
 #include "tests/support/temp_dir.h"
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -74,6 +75,7 @@ TEST_F(VantorInfo, FoldersAreSearchedForReplaysInPathOrder) {
   const std::string d = write("sub/deeper/d.rpl"), sub = write("sub.rpl");
   write("a.rpl.bak");
   write("notes.txt");
+  write(".rpl");  // a name that is only the extension names no replay
   std::vector<std::string> paths;
   for (const json& object : objects({"--json", dir.path()})) paths.push_back(object["path"]);
   EXPECT_EQ(paths, (std::vector<std::string>{upper, b, c, d, sub}));
@@ -86,6 +88,7 @@ TEST_F(VantorInfo, LinkedFoldersAreNotFollowedSoALoopEnds) {
   std::filesystem::create_directory_symlink(dir.path(), dir.pathOf("real") + "/loop");
   std::filesystem::create_directory_symlink(dir.pathOf("real"), dir.pathOf("again"));
   std::filesystem::create_symlink(dir.pathOf("real") + "/one.rpl", dir.pathOf("link.rpl"));
+  ASSERT_EQ(::mkfifo(dir.pathOf("fifo.rpl").c_str(), 0600), 0);  // would block the walk
   const RunResult result = run({dir.path()});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out.find("again"), std::string::npos);
@@ -158,7 +161,10 @@ TEST_F(VantorInfo, ActionsAndUsageErrors) {
 
 TEST_F(VantorInfo, DiffShowsOnlyWhatDiffersAndAnswersLikeCmp) {
   const std::string a = write("a.rpl");
-  const std::string b = write("b.rpl", testing::sampleReplay().rideHeight(0).otherTrackTime(2, 99).carName("Kestrel"));
+  // Raw times that read alike still differ.
+  const std::string b = write("b.rpl", testing::sampleReplay().rideHeight(0).otherTrackTime(2, 99).carName("Kestrel")
+                                           .otherTrackTime(0, 1374389534));
+  write("c.rpl", testing::sampleReplay().otherTrackTime(0, -1374389536));
   const RunResult same = run({"--diff", a, a});
   EXPECT_EQ(same.status, 0);
   EXPECT_EQ(same.out + same.err, "");
@@ -167,15 +173,18 @@ TEST_F(VantorInfo, DiffShowsOnlyWhatDiffersAndAnswersLikeCmp) {
   EXPECT_EQ(text.out, "A  " + a + "\nB  " + b + "\n"
                       "  Car                   Comet Vantage                          Kestrel\n"
                       "  Ride height           -4, slider 16                          0, slider 20\n"
+                      "  Records 1             1  Ada Roux  Comet Vantage  01:30:93   1  Ada Roux  Comet Vantage  "
+                      "357913:56:46\n"
                       "  Records 3             3  C. Okafor  Comet Vantage  01:33:96  3  C. Okafor  Comet Vantage  "
                       "00:01:54\n");
   const json diff = json::parse(run({"--json", "--diff", b, a}).out);
   EXPECT_EQ(diff["a"], b);
-  EXPECT_EQ(diff["differences"].size(), 3u);
+  EXPECT_EQ(diff["differences"].size(), 4u);
   EXPECT_EQ(diff["differences"][1], json::parse(R"({"field":"rideHeight","a":{"stored":0,"slider":20},)"
                                                 R"("b":{"stored":-4,"slider":16}})"));
-  EXPECT_EQ(diff["differences"][2]["field"], "records[2]");
-  EXPECT_EQ(diff["differences"][2]["a"]["rawTime"], 99);
+  EXPECT_EQ(diff["differences"][3]["field"], "records[2]");
+  EXPECT_EQ(diff["differences"][3]["a"]["rawTime"], 99);
+  EXPECT_EQ(run({"--diff", b, dir.pathOf("c.rpl")}).status, 1);
   const RunResult missing = run({"--diff", a, dir.pathOf("none.rpl")});
   EXPECT_EQ(missing.status, 2);
   EXPECT_EQ(missing.out, "");

@@ -69,9 +69,9 @@ TEST(TextView, ColumnsCountCharactersAndCheckStatesShowOddBytes) {
 }
 
 TEST(TextView, ControlCharactersCannotReachTheTerminal) {
-  const std::string view = viewOf("evil\x1B]0;x\x07\xFF.rpl",
+  const std::string view = viewOf("evil\x1B]0;x\x07\xFF\x7F.rpl",
                                   ReplayBuilder().driverName("\x1B[2J\r").carName("a\x9D\x7F").recordName(0, "\n"));
-  EXPECT_TRUE(view.starts_with("evil\uFFFD]0;x\uFFFD\uFFFD.rpl\n")) << view;
+  EXPECT_TRUE(view.starts_with("evil\uFFFD]0;x\uFFFD\uFFFD\uFFFD.rpl\n")) << view;
   EXPECT_NE(view.find("Driver                \uFFFD[2J\uFFFD\n"), std::string::npos);
   EXPECT_NE(view.find("Car                   a\uFFFD\uFFFD\n"), std::string::npos);
   EXPECT_NE(view.find("\n                        1  \uFFFD   "), std::string::npos);

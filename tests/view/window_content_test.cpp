@@ -50,45 +50,5 @@ TEST(WindowContent, SliderPositionsTruncateTheScaledStoredValue) {
   EXPECT_EQ(sliderPositions({20, 45875, -30, 5, 50}), (SliderPositions{40, 0, 0, 40, 20}));
 }
 
-TEST(WindowContent, CarriesEveryValueOfTheRecord) {
-  replay::ReplayInfo info;
-  info.trackName.assign("Alps");
-  info.driverName.assign("Ilse");
-  info.carName.assign("Comet");
-  info.directionText = "Forward";
-  info.lapsText.assign("12");
-  for (std::size_t i = 0; i < 8; ++i) info.gears[i].text.assign(std::to_string(i));
-  info.downforceLeft = -7;
-  info.downforceRight = 5;
-  info.tyrePressureLeft = INT32_MIN;
-  info.tyrePressureRight = 30;
-  info.rideHeight = -4;
-  info.shockStiffness = 65536;
-  info.shockTravel = 10;
-  info.toeIn = 1;
-  info.brakeBalance = 55;
-  info.automaticTransmission = 0xFF;  // checks are the stored byte, signed
-  info.damage = 1;
-  info.isMonteCarlo = true;
-  info.records[6] = {{}, {}, -80, {}};
-  info.records[6].name.assign("Gus");
-  info.records[6].car.assign("Skylark");
-  info.records[6].timeText.assign("00:-1:25");
-  const WindowContent c = makeWindowContent("x\\y.rpl", info);
-  EXPECT_EQ(c.path, "x\\y.rpl");
-  EXPECT_EQ((std::array{c.track, c.driver, c.car, c.direction, c.laps}),
-            (std::array<std::string, 5>{"Alps", "Ilse", "Comet", "Forward", "12"}));
-  EXPECT_EQ(c.gears, (std::array<std::string, 8>{"0", "1", "2", "3", "4", "5", "6", "7"}));
-  EXPECT_EQ((std::array{c.downforceLeft, c.downforceRight, c.tyrePressureLeft, c.tyrePressureRight}),
-            (std::array<std::string, 4>{"-7", "5", "-2147483648", "30"}));
-  EXPECT_EQ(c.stored, (Tuning{-4, 65536, 10, 1, 55}));
-  EXPECT_EQ(c.sliders, (SliderPositions{16, 15, 26, 24, 25}));
-  EXPECT_EQ(c.automaticTransmission, -1);
-  EXPECT_EQ(c.damage, 1);
-  EXPECT_TRUE(c.isMonteCarlo);
-  EXPECT_EQ(c.records[6], (RecordRowTexts{"7", "Gus", "Skylark", "00:-1:25", -80}));
-  EXPECT_EQ(c.records[0], (RecordRowTexts{"1", "", "", "", 0}));  // empty rows still have their place
-}
-
 }  // namespace
 }  // namespace vantor::view
