@@ -9,16 +9,8 @@ namespace vantor::testing {
 
 
 
-ReplayBuilder& ReplayBuilder::int32At(std::size_t offset, std::int32_t value) {
-  auto bits = static_cast<std::uint32_t>(value);
-  for (std::size_t i = 0; i < 4; ++i, bits >>= 8) bytes_.at(offset + i) = static_cast<unsigned char>(bits & 0xFF);
-  return *this;
-}
-
-ReplayBuilder& ReplayBuilder::int16At(std::size_t offset, std::int16_t value) {
-  const auto bits = static_cast<std::uint16_t>(value);
-  bytes_.at(offset) = static_cast<unsigned char>(bits & 0xFF);
-  bytes_.at(offset + 1) = static_cast<unsigned char>(bits >> 8);
+ReplayBuilder& ReplayBuilder::intAt(std::size_t offset, std::int64_t value, std::size_t width) {
+  for (std::size_t i = 0; i < width; ++i) bytes_.at(offset + i) = static_cast<unsigned char>(value >> (8 * i));
   return *this;
 }
 
@@ -26,12 +18,6 @@ ReplayBuilder& ReplayBuilder::textAt(std::size_t offset, std::size_t width, std:
   if (offset + width > bytes_.size()) throw std::out_of_range("text field past the end of the replay");
   std::fill_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset), width, 0);
   std::copy_n(text.begin(), std::min(text.size(), width), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
-  return *this;
-}
-
-ReplayBuilder& ReplayBuilder::raw(std::size_t offset, std::string_view bytes) {
-  if (offset + bytes.size() > bytes_.size()) bytes_.resize(offset + bytes.size(), 0);
-  std::copy(bytes.begin(), bytes.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
   return *this;
 }
 

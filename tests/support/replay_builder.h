@@ -18,8 +18,6 @@ namespace offsets = replay::layout;
 // field; a text of the field's full width has no NUL.
 class ReplayBuilder {
  public:
-  static constexpr std::size_t kDefaultSize = 8192;
-
   ReplayBuilder& laps(std::int32_t value) { return int32At(offsets::kLaps, value); }
   ReplayBuilder& mirrored(std::int32_t flag) { return int32At(offsets::kMirrored, flag); }
   ReplayBuilder& backward(std::int32_t flag) { return int32At(offsets::kBackward, flag); }
@@ -37,10 +35,8 @@ class ReplayBuilder {
   ReplayBuilder& recordCar(std::size_t place, std::string_view car) {
     return textAt(offsets::kRecordCars + offsets::kRecordTextWidth * place, offsets::kRecordTextWidth, car);
   }
-  ReplayBuilder& damage(std::uint8_t flag) { return textAt(offsets::kDamage, 1, std::string(1, static_cast<char>(flag))); }
-  ReplayBuilder& automaticTransmission(std::uint8_t flag) {
-    return textAt(offsets::kAutomatic, 1, std::string(1, static_cast<char>(flag)));
-  }
+  ReplayBuilder& damage(std::uint8_t flag) { return intAt(offsets::kDamage, flag, 1); }
+  ReplayBuilder& automaticTransmission(std::uint8_t flag) { return intAt(offsets::kAutomatic, flag, 1); }
   // slot 0..7: 1st..6th, reverse, final
   ReplayBuilder& gear(std::size_t slot, std::int32_t value) { return int32At(offsets::kGearSlotOffsets.at(slot), value); }
   ReplayBuilder& downforce(std::int32_t left, std::int32_t right) {
@@ -57,8 +53,6 @@ class ReplayBuilder {
   ReplayBuilder& driverName(std::string_view name) { return textAt(offsets::kDriverName, offsets::kDriverNameWidth, name); }
   ReplayBuilder& carName(std::string_view name) { return textAt(offsets::kCarName, offsets::kCarNameWidth, name); }
 
-  // Any bytes at any offset, for what the named setters do not cover.
-  ReplayBuilder& raw(std::size_t offset, std::string_view bytes);
   // Cuts or zero-extends the file.
   ReplayBuilder& size(std::size_t bytes);
 
@@ -69,11 +63,13 @@ class ReplayBuilder {
 
  private:
   using L = decltype(replay::layout::kLaps);  // placeholder replaced below
-  ReplayBuilder& int32At(std::size_t offset, std::int32_t value);
-  ReplayBuilder& int16At(std::size_t offset, std::int16_t value);
+  // Little-endian, the low `width` bytes of value.
+  ReplayBuilder& intAt(std::size_t offset, std::int64_t value, std::size_t width);
+  ReplayBuilder& int32At(std::size_t offset, std::int32_t value) { return intAt(offset, value, 4); }
+  ReplayBuilder& int16At(std::size_t offset, std::int16_t value) { return intAt(offset, value, 2); }
   ReplayBuilder& textAt(std::size_t offset, std::size_t width, std::string_view text);
 
-  std::vector<unsigned char> bytes_ = std::vector<unsigned char>(kDefaultSize, 0);
+  std::vector<unsigned char> bytes_ = std::vector<unsigned char>(8192, 0);
 };
 
 // A complete, plausible replay with invented names: the project's sample.
