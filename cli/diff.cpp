@@ -100,7 +100,7 @@ void appendDiffText(std::string& out, const view::WindowContent& a, const view::
 
 void appendDiffJson(std::string& out, const view::WindowContent& a, const view::WindowContent& b,
                     const std::vector<Difference>& found) {
-  out += R"({"format":)" + std::to_string(kJsonFormat) + R"(,"a":)";
+  out.append(R"({"format":)").append(std::to_string(kJsonFormat)).append(R"(,"a":)");
   appendJsonPath(out, a.path);
   out += R"(,"b":)";
   appendJsonPath(out, b.path);
