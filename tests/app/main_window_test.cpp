@@ -1,82 +1,46 @@
-// The main window over its real template, loaded as the program loads it,
-// and ended through its message loop.
+// The main window over its real template, loaded as the program loads it;
+// its menu, Open dialog, About box and message loop, used as a user does.
 #include <windows.h>
-#include <commctrl.h>
+#include <dlgs.h>
 
 #include <array>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "app/about_box.h"
 #include "app/message_loop.h"
-#include "resources/resource.h"
+#include "app/open_dialog.h"
 #include "tests/app/window_probe.h"
 #include "view/window_content.h"
 
 namespace vantor::testing {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
 using MainWindow = MainWindowTest;
 
-constexpr std::array kSliders{IDC_RIDE_HEIGHT, IDC_SHOCK_STIFFNESS, IDC_SHOCK_TRAVEL, IDC_TOE_IN, IDC_BRAKE_BALANCE};
-
-// Automatic transmission, then damage.
-std::array<bool, 2> checks(HWND dialog) {
-  return {IsDlgButtonChecked(dialog, IDC_AUTOMATIC_TRANSMISSION) == BST_CHECKED,
-          IsDlgButtonChecked(dialog, IDC_DAMAGE) == BST_CHECKED};
+// The five slider positions, then the automatic transmission and damage boxes.
+std::array<int, 7> settings(HWND dialog) {
+  std::array<int, 7> shown{};
+  for (std::size_t i = 0; i < app::kSliderIds.size(); ++i)
+    shown[i] = static_cast<int>(SendDlgItemMessageA(dialog, app::kSliderIds[i], TBM_GETPOS, 0, 0));
+  shown[5] = static_cast<int>(IsDlgButtonChecked(dialog, IDC_AUTOMATIC_TRANSMISSION));
+  shown[6] = static_cast<int>(IsDlgButtonChecked(dialog, IDC_DAMAGE));
+  return shown;
 }
 
-std::array<int, 5> sliderPositions(HWND dialog) {
-  std::array<int, 5> positions{};
-  for (std::size_t i = 0; i < kSliders.size(); ++i)
-    positions[i] = static_cast<int>(SendDlgItemMessageA(dialog, kSliders[i], TBM_GETPOS, 0, 0));
-  return positions;
-}
-
-TEST_F(MainWindow, ShowsEveryValueOfAReplayInItsOwnControl) {
-  std::vector<std::string> empty(18, "");
-  empty[0] = "Vantor";
-  EXPECT_EQ(shownTexts(), empty);
-  ASSERT_EQ(open(write("race.rpl", sampleReplay())), 0);
-  const std::vector<std::string> expected{
-      "Vantor : [race.rpl]", "C\xF4te d'Azur", "Ilse K.", "Comet Vantage", "Backward", "5", "0.10", "-0.05", "0.00",
-      "0.05", "0.15", "0.20", "-0.10", "0.25", "7", "5", "32", "30"};
-  EXPECT_EQ(shownTexts(), expected);
-  EXPECT_EQ(sliderPositions(dialog), (std::array{16, 15, 26, 24, 25}));
-  EXPECT_EQ(checks(dialog), (std::array{false, true}));
-  const Rows rows = listRows(list);
-  ASSERT_EQ(rows.size(), 8u);
-  EXPECT_EQ(rows[0], (std::vector<std::string>{"1", "Ada Roux", "Comet Vantage", "01:30:93"}));
-  EXPECT_EQ(rows[7], (std::vector<std::string>{"8", "Hana Ito", "Comet Vantage", "01:41:54"}));
-}
-
-TEST_F(MainWindow, SlidersRunFromZeroToFortyTickedEveryTwoAndPinWhatIsOutside) {
-  for (const int id : kSliders) {
+// Sliders run from 0 to 40 ticked every two; the list has four titled
+// columns, the last four pixels narrower. Every value shows in its control.
+TEST_F(MainWindow, IsLaidOutAndShowsEveryValueOfAReplayInItsOwnControl) {
+  for (const int id : app::kSliderIds) {
     EXPECT_EQ(SendDlgItemMessageA(dialog, id, TBM_GETRANGEMIN, 0, 0), 0) << id;
     EXPECT_EQ(SendDlgItemMessageA(dialog, id, TBM_GETRANGEMAX, 0, 0), view::SLIDER_MAX) << id;
     EXPECT_EQ(SendDlgItemMessageA(dialog, id, TBM_GETNUMTICS, 0, 0), view::SLIDER_MAX / 2 + 1) << id;
   }
-  ASSERT_EQ(open(write("high.rpl", sampleReplay().rideHeight(21).shockStiffness(0x7FFFFFFF).shockTravel(32)
-                                       .toeIn(6).brakeBalance(71))), 0);
-  EXPECT_EQ(sliderPositions(dialog), (std::array{40, 40, 40, 40, 40}));
-  ASSERT_EQ(open(write("low.rpl", sampleReplay().rideHeight(-21).shockStiffness(0).shockTravel(-31).toeIn(-6)
-                                      .brakeBalance(29))), 0);
-  EXPECT_EQ(sliderPositions(dialog), (std::array{0, 0, 0, 0, 0}));
-}
-
-TEST_F(MainWindow, AnyNonzeroFlagByteShowsChecked) {
-  ASSERT_EQ(open(write("odd.rpl", sampleReplay().automaticTransmission(0x80).damage(0xFF))), 0);
-  EXPECT_EQ(checks(dialog), (std::array{true, true}));
-  ASSERT_EQ(open(write("clear.rpl", sampleReplay().automaticTransmission(0).damage(0))), 0);
-  EXPECT_EQ(checks(dialog), (std::array{false, false}));
-}
-
-TEST_F(MainWindow, ListHasFourTitledColumnsTheLastFourPixelsNarrower) {
   RECT rect{};
   GetWindowRect(list, &rect);
   const int quarter = (rect.right - rect.left) / 4;
-  const auto header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-  ASSERT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 4);
+  EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 4);
   const std::array titles{"Place", "Name", "Car", "Time"};
   for (int i = 0; i < 4; ++i) {
     std::array<char, 64> title{};
@@ -88,15 +52,30 @@ TEST_F(MainWindow, ListHasFourTitledColumnsTheLastFourPixelsNarrower) {
     EXPECT_STREQ(title.data(), titles.at(static_cast<std::size_t>(i)));
     EXPECT_EQ(column.cx, i == 3 ? quarter - 4 : quarter) << "column " << i;
   }
+  std::vector<std::string> empty(18, "");
+  empty[0] = "Vantor";
+  EXPECT_EQ(shownTexts(), empty);
+  ASSERT_EQ(open(write("race.rpl", sampleReplay())), 0);
+  const std::vector<std::string> expected{
+      "Vantor : [race.rpl]", "C\xF4te d'Azur", "Ilse K.", "Comet Vantage", "Backward", "5", "0.10", "-0.05", "0.00",
+      "0.05", "0.15", "0.20", "-0.10", "0.25", "7", "5", "32", "30"};
+  EXPECT_EQ(shownTexts(), expected);
+  EXPECT_EQ(settings(dialog), (std::array{16, 15, 26, 24, 25, 0, 1}));
+  const auto rows = listRows(list);
+  ASSERT_EQ(rows.size(), 8u);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"1", "Ada Roux", "Comet Vantage", "01:30:93"}));
+  EXPECT_EQ(rows[7], (std::vector<std::string>{"8", "Hana Ito", "Comet Vantage", "01:41:54"}));
+
+  // Sliders pin what is outside their range; any nonzero flag byte is checked.
+  ASSERT_EQ(open(write("high.rpl", sampleReplay().rideHeight(21).shockStiffness(0x7FFFFFFF).shockTravel(32)
+                                       .toeIn(6).brakeBalance(71).automaticTransmission(0x80).damage(0xFF))), 0);
+  EXPECT_EQ(settings(dialog), (std::array{40, 40, 40, 40, 40, 1, 1}));
+  ASSERT_EQ(open(write("low.rpl", sampleReplay().rideHeight(-21).shockStiffness(0).shockTravel(-31).toeIn(-6)
+                                      .brakeBalance(29).damage(0))), 0);
+  EXPECT_EQ(settings(dialog), (std::array{0, 0, 0, 0, 0, 0, 0}));
 }
 
-TEST_F(MainWindow, ExitFromTheMenuEndsTheWindowAndQuitsWithZero) {
-  command(0, 2, TRUE);
-  EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_EQ(drainMessages(), 0);
-}
-
-TEST_F(MainWindow, OtherCommandsChangeNothing) {
+TEST_F(MainWindow, OtherCommandsChangeNothingAndExitQuitsWithZero) {
   ASSERT_EQ(open(write("race.rpl", sampleReplay())), 0);
   const std::vector<std::string> before = shownTexts();
   // The Direction field shares its number with the Load command, so it must never notify.
@@ -106,34 +85,84 @@ TEST_F(MainWindow, OtherCommandsChangeNothing) {
   EXPECT_EQ(drainMessages(), -1);
   EXPECT_EQ(shownTexts(), before);
   EXPECT_EQ(listRows(list).size(), 8u);
-}
 
-void CALLBACK quitAtDeadline(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
-
-// runMessageLoop, ended with 99 should nothing else end it within 5 s.
-int runLoopWithDeadline() {
-  const UINT_PTR timer = SetTimer(nullptr, 0, 5000, quitAtDeadline);
-  const int code = app::runMessageLoop();
-  KillTimer(nullptr, timer);
-  return code;
-}
-
-void postKey(HWND target, UINT down, UINT up, WPARAM key, LPARAM flags) {
-  PostMessageA(target, down, key, 1 | flags);
-  PostMessageA(target, up, key, 1 | flags | (1 << 30) | static_cast<LPARAM>(1u << 31));
-}
-
-TEST_F(MainWindow, AltF4EndsTheLoopWithZero) {
-  ShowWindow(dialog, SW_SHOW);
-  postKey(dialog, WM_SYSKEYDOWN, WM_SYSKEYUP, VK_F4, KF_ALTDOWN << 16);
-  EXPECT_EQ(runLoopWithDeadline(), 0);
+  command(0, 2, TRUE);
   EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_EQ(drainMessages(), 0);
 }
 
-TEST_F(MainWindow, TheLoopReturnsTheQuitCode) {
+TEST(OpenRequest, HasTheClassicSizeTheReplayFilterAndAnEmptyPath) {
+  app::OpenDialogBuffers buffers;
+  std::strcpy(buffers.path.data(), "C:\\earlier\\choice.rpl");
+  const OPENFILENAMEA request = app::makeOpenRequest(nullptr, nullptr, buffers);
+  EXPECT_EQ(request.lStructSize, sizeof(void*) == 4 ? 76u : 136u);  // the classic layout, without later fields
+  EXPECT_EQ(std::memcmp(request.lpstrFilter, "Replayfiles(*.rpl)\0*.rpl\0All Files\0*.*\0", 40), 0);
+  EXPECT_EQ(request.nFilterIndex, 1u);
+  EXPECT_EQ(request.lpstrFile, buffers.path.data());
+  EXPECT_EQ(request.nMaxFile, 256u);
+  EXPECT_EQ(buffers.path[0], '\0');
+  EXPECT_EQ(request.Flags, 0x0088182Cu);
+  EXPECT_EQ(app::openDialogHook(nullptr, WM_INITDIALOG, 0, 0), TRUE);
+  EXPECT_EQ(app::openDialogHook(nullptr, WM_NOTIFY, 0, 0), FALSE);
+}
+
+TEST_F(MainWindow, LoadCancelledChangesNothingAndAChosenReplayReplacesTheShownOne) {
+  ASSERT_EQ(open(write("first.rpl", sampleReplay())), 0);
+  const auto rows = listRows(list);
+  const auto cancel = [](HWND open) { PostMessageA(open, WM_COMMAND, IDCANCEL, 0); };
+  EXPECT_TRUE(duringModal("Open", cancel, [&] { command(0, 0, FALSE); }));
+  EXPECT_EQ(windowText(dialog), "Vantor : [first.rpl]");
+  EXPECT_EQ(listRows(list), rows);
+
+  const std::string second = write("second.rpl", sampleReplay().driverName("Tomas V.").recordName(0, "Zora Quill"));
+  HWND owner = nullptr;
+  const auto choose = [&](HWND open) {
+    owner = GetWindow(open, GW_OWNER);
+    // The file name control is a combo box or, in some versions, an edit.
+    HWND name = GetDlgItem(open, cmb13) != nullptr ? GetDlgItem(open, cmb13) : GetDlgItem(open, edt1);
+    SetWindowTextA(name, second.c_str());
+    PostMessageA(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(open, IDOK)));
+  };
+  EXPECT_TRUE(duringModal("Open", choose, [&] { command(0, 0, FALSE); }));
+  EXPECT_EQ(owner, dialog);
+  EXPECT_EQ(windowText(dialog), "Vantor : [second.rpl]");
+  EXPECT_EQ(itemText(dialog, IDC_DRIVER), "Tomas V.");
+  ASSERT_EQ(listRows(list).size(), 8u);
+  EXPECT_EQ(listRows(list)[0][1], "Zora Quill");
+}
+
+TEST_F(MainWindow, AboutIsOwnedByTheWindowAndEnterOrEscapeCloseIt) {
+  HWND owner = nullptr;
+  const auto enter = [&](HWND about) {
+    owner = GetWindow(about, GW_OWNER);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+  };
+  EXPECT_TRUE(duringModal("About", enter, [&] { command(1, 0, FALSE); }));
+  EXPECT_EQ(owner, dialog);
+
+  INT_PTR otherCommand = -1;
+  INT_PTR closedWith = 0;
+  const auto escape = [&](HWND about) {
+    otherCommand = app::aboutProc(about, WM_COMMAND, 3, 0);  // leaves it open
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+  };
+  EXPECT_TRUE(duringModal("About", escape, [&] { closedWith = app::showAbout(dialog, GetModuleHandleA(nullptr)); }));
+  EXPECT_EQ(closedWith, IDCANCEL);
+  EXPECT_EQ(otherCommand, FALSE);
+}
+
+// The loop returns the code of the quit message it gets. Alt+F4 closes the
+// window, which posts the quit message with 0 over the 99 queued behind it.
+TEST_F(MainWindow, TheLoopReturnsTheQuitCodeAndAltF4EndsItWithZero) {
   PostQuitMessage(3);
-  EXPECT_EQ(runLoopWithDeadline(), 3);
+  EXPECT_EQ(app::runMessageLoop(), 3);
   EXPECT_TRUE(IsWindow(dialog));
+
+  ShowWindow(dialog, SW_SHOW);
+  PostMessageA(dialog, WM_SYSKEYDOWN, VK_F4, 1 | (KF_ALTDOWN << 16));
+  PostQuitMessage(99);
+  EXPECT_EQ(app::runMessageLoop(), 0);
+  EXPECT_FALSE(IsWindow(dialog));
 }
 
 }  // namespace

@@ -15,15 +15,13 @@ TEST(CommandTail, SkipsTheProgramNameAndTheBlanksAndControlsAfterIt) {
   EXPECT_EQ(commandTail("pr\xF6g.exe \xE9t\xE9.rpl"), "\xE9t\xE9.rpl");
 }
 
-TEST(StartupPath, RunsFromAfterTheFirstQuoteToBeforeTheLast) {
+TEST(StartupPath, RunsFromAfterTheFirstQuoteToBeforeTheLastOrIsTheTailWhole) {
   EXPECT_EQ(startupPath(R"("C:\My Replays\race.rpl")"), R"(C:\My Replays\race.rpl)");
   EXPECT_EQ(startupPath(R"(-x "C:\race.rpl" -y)"), R"(C:\race.rpl)");
   EXPECT_EQ(startupPath(R"("a.rpl" "b.rpl")"), R"(a.rpl" "b.rpl)");
   EXPECT_EQ(startupPath(R"("C:\race.rpl)"), R"(C:\race.rpl)");
   EXPECT_EQ(startupPath(R"("")"), "");
-}
-
-TEST(StartupPath, WithoutQuotesTakesTheTailWhole) {
+  // Without quotes, the tail whole.
   EXPECT_EQ(startupPath(R"(C:\My Replays\race.rpl  )"), R"(C:\My Replays\race.rpl  )");
   EXPECT_EQ(startupPath(commandTail("vantor.exe")), "");
 }
