@@ -8,7 +8,7 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 
 jobs() { nproc 2>/dev/null || echo 2; }
 
-say() { printf '\n== %s\n' "$*"; }
+say() { printf '\n== %s  (%d s)\n' "$*" "$SECONDS"; }
 
 # Wine runs 32-bit Windows programs only where the kernel runs 32-bit Linux
 # programs, which some virtual machines do not. There the Windows tests run
