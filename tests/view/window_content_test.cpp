@@ -18,36 +18,21 @@ TEST(WindowContent, CaptionShowsTheNameAfterTheLastBackslashButTheFirst) {
   EXPECT_EQ(captionFor("C:\\" + longName), "Vantor : [" + longName.substr(0, 245));
 }
 
-struct Case {
-  std::int32_t stored;
-  int position;
-};
-
 // Each slider's stored range maps onto 0..40; the products are truncated
-// toward zero, so 1.2 stiffness shows 24, not 25.
+// toward zero, so 1.2 stiffness shows 24, not 25. Each row moves every
+// slider, so a slider that reads another's value is seen too.
 TEST(WindowContent, SliderPositionsTruncateTheScaledStoredValue) {
-  const auto position = [](auto field, std::int32_t stored) {
-    Tuning tuning;
-    tuning.*field = static_cast<std::remove_reference_t<decltype(tuning.*field)>>(stored);
-    return sliderPositions(tuning);
-  };
-  for (const Case c : {Case{0, 20}, {-20, 0}, {20, 40}, {-21, -1}, {19, 39}, {-32768, -32748}}) {
-    EXPECT_EQ(position(&Tuning::rideHeight, c.stored).rideHeight, c.position) << c.stored;
-  }
-  for (const Case c : {Case{65536, 15}, {45875, 0}, {98304, 40}, {78643, 24}, {91750, 34}, {52428, 4}, {0, -34},
-                       {INT32_MIN, -1638428}, {INT32_MAX, 1638358}}) {
-    EXPECT_EQ(position(&Tuning::shockStiffness, c.stored).shockStiffness, c.position) << c.stored;
-  }
-  for (const Case c : {Case{0, 20}, {-30, 0}, {30, 40}, {1, 20}, {-29, 0}, {-31, 0}, {-32, -1}, {32767, 21864}}) {
-    EXPECT_EQ(position(&Tuning::shockTravel, c.stored).shockTravel, c.position) << c.stored;
-  }
-  for (const Case c : {Case{-4, 4}, {5, 40}, {-5, 0}, {-6, -4}, {32767, 131088}}) {
-    EXPECT_EQ(position(&Tuning::toeIn, c.stored).toeIn, c.position) << c.stored;
-  }
-  for (const Case c : {Case{50, 20}, {30, 0}, {70, 40}, {29, -1}, {31, 1}, {-32768, -32798}}) {
-    EXPECT_EQ(position(&Tuning::brakeBalance, c.stored).brakeBalance, c.position) << c.stored;
-  }
-  EXPECT_EQ(sliderPositions({20, 45875, -30, 5, 50}), (SliderPositions{40, 0, 0, 40, 20}));
+  const std::pair<Tuning, SliderPositions> cases[] = {
+      {{0, 65536, 0, -4, 50}, {20, 15, 20, 4, 20}},
+      {{-20, 45875, -30, 5, 30}, {0, 0, 0, 40, 0}},
+      {{20, 98304, 30, -5, 70}, {40, 40, 40, 0, 40}},
+      {{-21, 78643, 1, -6, 29}, {-1, 24, 20, -4, -1}},
+      {{19, 91750, -29, 32767, 31}, {39, 34, 0, 131088, 1}},
+      {{-32768, 52428, -31, -4, -32768}, {-32748, 4, 0, 4, -32798}},
+      {{0, 0, -32, -4, 50}, {20, -34, -1, 4, 20}},
+      {{0, INT32_MIN, 32767, -4, 50}, {20, -1638428, 21864, 4, 20}},
+      {{0, INT32_MAX, 0, -4, 50}, {20, 1638358, 20, 4, 20}}};
+  for (const auto& [stored, positions] : cases) EXPECT_EQ(sliderPositions(stored), positions) << stored.shockStiffness;
 }
 
 }  // namespace
