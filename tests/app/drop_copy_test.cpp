@@ -4,7 +4,6 @@
 #include <shlobj.h>
 
 #include <cstring>
-#include <latch>
 #include <string>
 #include <thread>
 #include <vector>
@@ -113,14 +112,15 @@ void pressC(HWND dialog, HWND control, bool withControl) {
 
 // Copies while another thread holds the clipboard for holdMs.
 void copyWhileClipboardHeld(HWND dialog, DWORD holdMs) {
-  std::latch opened(1);
+  HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   std::jthread holder([&] {
     const BOOL open = OpenClipboard(nullptr);
-    opened.count_down();
+    SetEvent(opened);
     Sleep(holdMs);
     if (open) CloseClipboard();
   });
-  opened.wait();
+  WaitForSingleObject(opened, INFINITE);
+  CloseHandle(opened);
   copy(dialog);
 }
 
