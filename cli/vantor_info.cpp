@@ -185,8 +185,10 @@ class Run {
  private:
   // Each show* is false once output can no longer be written.
   bool showArgument(const std::string& path) {
-    if (path != "-" && statusOf(path).kind == replay::PathKind::folder) return showFolder(path);
-    return show(load(path));
+    if (path == "-") return show(load(path));
+    const replay::PathStatus status = statusOf(path);
+    if (status.kind == replay::PathKind::folder) return showFolder(path);
+    return show(loadFile(path, status));
   }
 
   // Depth first, in path order. Each file is opened relative to its open
@@ -246,7 +248,11 @@ class Run {
 
   std::optional<view::WindowContent> load(const std::string& path) {
     if (path == "-") return load(path, [&](ReadBuffer buffer) { return readStreamStart(streams_.in, buffer); });
-    const replay::PathStatus status = statusOf(path);
+    return loadFile(path, statusOf(path));
+  }
+
+  // A path already asked about once: the answer is not asked for again.
+  std::optional<view::WindowContent> loadFile(const std::string& path, const replay::PathStatus& status) {
     if (status.kind == replay::PathKind::missing) {
       report(path, std::strerror(status.error));
       return std::nullopt;
