@@ -19,7 +19,8 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 void put(Bytes& file, std::size_t offset, std::int64_t value, std::size_t width = 4) {
-  for (std::size_t i = 0; i < width; ++i) file.at(offset + i) = static_cast<unsigned char>(value >> (8 * i));
+  const auto bits = static_cast<std::uint64_t>(value);  // two's complement, little end first
+  for (std::size_t i = 0; i < width; ++i) file.at(offset + i) = static_cast<unsigned char>(bits >> (8 * i));
 }
 void text(Bytes& file, std::size_t offset, const std::string& value) {
   std::copy(value.begin(), value.end(), file.begin() + static_cast<std::ptrdiff_t>(offset));
