@@ -62,6 +62,7 @@ using DropAndCopy = MainWindowTest;
 TEST_F(DropAndCopy, DropShowsTheFirstFileInAnEmptiedList) {
   const std::string first = write("first.rpl", sampleReplay());
   const std::string second = write("second.rpl", sampleReplay().driverName("Nils Moor"));
+  EXPECT_TRUE(GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   EXPECT_TRUE(drop(dialog, {first, second}));
   EXPECT_TRUE(drop(dialog, {first, second}));
   EXPECT_EQ(windowText(dialog), "Vantor : [first.rpl]");
@@ -75,12 +76,13 @@ TEST_F(DropAndCopy, DropShowsTheFirstFileInAnEmptiedList) {
   EXPECT_EQ(takeClipboardText(), expectedCopy(first));
 }
 
-// Opens the context menu over the list and tells whether Copy is greyed in
-// it; then chooses Copy with the keyboard, or closes the menu.
-bool copyGreyedInContextMenu(HWND dialog, HWND list, bool choose) {
+// Opens the context menu at a corner of over and gives Copy's state in it,
+// -1 when no menu with Copy comes up; then chooses Copy with the keyboard,
+// or closes the menu.
+UINT copyStateInContextMenu(HWND dialog, HWND over, bool choose) {
   RECT rect{};
-  GetWindowRect(list, &rect);
-  UINT state = 0;
+  GetWindowRect(over, &rect);
+  UINT state = static_cast<UINT>(-1);
   const auto inMenu = [&](HWND menu) {
     state = GetMenuState(reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0)), IDM_EDIT_COPY, MF_BYCOMMAND);
     if (!choose) {
@@ -91,9 +93,9 @@ bool copyGreyedInContextMenu(HWND dialog, HWND list, bool choose) {
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
   };
   const LPARAM where = MAKELPARAM(rect.left + 5, rect.top + 5);
-  const auto showMenu = [&] { SendMessageA(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), where); };
-  EXPECT_TRUE(duringModal("", inMenu, showMenu));
-  return (state & MF_GRAYED) != 0;
+  const auto showMenu = [&] { SendMessageA(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(over), where); };
+  duringModal("", inMenu, showMenu);
+  return state;
 }
 
 // Posts a C key press to a control, Control held or not, and runs the
@@ -108,6 +110,14 @@ void pressC(HWND dialog, HWND control, bool withControl) {
   app::runMessageLoop(dialog, LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys.data());
+}
+
+// A private format left on the clipboard, which a copy must clear away.
+UINT leaveOtherFormat(HWND owner) {
+  const UINT format = RegisterClipboardFormatA("Vantor test leftover");
+  EXPECT_TRUE(OpenClipboard(owner) && EmptyClipboard() && SetClipboardData(format, GlobalAlloc(GMEM_MOVEABLE, 1)));
+  CloseClipboard();
+  return format;
 }
 
 // Copies while another thread holds the clipboard for holdMs.
@@ -130,16 +140,19 @@ TEST_F(DropAndCopy, CopiesOnceLoadedFromTheKeysOrTheMenuWaitingBrieflyForABusyCl
   takeClipboardText();
   copy(dialog);
   EXPECT_EQ(takeClipboardText(), L"<no text>") << "nothing to copy before a load";
-  EXPECT_TRUE(copyGreyedInContextMenu(dialog, list, false));
+  EXPECT_EQ(copyStateInContextMenu(dialog, list, false), UINT{MF_GRAYED});
 
   ASSERT_EQ(open(write("\xC9tape.rpl", sampleReplay())), 0);  // in the ANSI code page
   pressC(dialog, list, false);
   EXPECT_EQ(takeClipboardText(), L"<no text>");
+  const UINT leftover = leaveOtherFormat(dialog);
   pressC(dialog, list, true);
+  EXPECT_FALSE(IsClipboardFormatAvailable(leftover));
   const std::wstring copied = takeClipboardText();
   EXPECT_NE(copied.find(L"\r\n  Caption               Vantor : [\u00C9tape.rpl]\r\n"), std::wstring::npos);
   EXPECT_NE(copied.find(L"\r\n  Track                 C\u00F4te d'Azur\r\n"), std::wstring::npos);
-  EXPECT_FALSE(copyGreyedInContextMenu(dialog, list, true));
+  EXPECT_EQ(copyStateInContextMenu(dialog, dialog, false), static_cast<UINT>(-1)) << "the frame's menu is the system's";
+  EXPECT_EQ(copyStateInContextMenu(dialog, list, true), UINT{MF_ENABLED});
   EXPECT_EQ(takeClipboardText(), copied);
   copyWhileClipboardHeld(dialog, 1500);
   EXPECT_EQ(takeClipboardText(), L"<no text>") << "held long: left alone";

@@ -54,8 +54,8 @@ inline std::function<void()> onModalTick;
 inline void CALLBACK modalTick(HWND, UINT, UINT_PTR, DWORD) { onModalTick(); }
 
 // Runs modal while a timer looks for a visible top-level window titled
-// caption and runs action once on it. A dialog still open two seconds later
-// is cancelled, so that a broken dialog fails a test instead of hanging it.
+// caption and runs action once on it. A dialog or menu still open two seconds
+// later is cancelled, so that a broken one fails a test instead of hanging it.
 // True when the action ran and the dialog closed without that.
 inline bool duringModal(const std::string& caption, const std::function<void(HWND)>& action,
                         const std::function<void()>& modal) {
@@ -69,6 +69,7 @@ inline bool duringModal(const std::string& caption, const std::function<void(HWN
       action(found);
     } else if (++ticksSinceAction == kGraceTicks) {
       PostMessageA(found, WM_COMMAND, IDCANCEL, 0);
+      EndMenu();
     }
   };
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, modalTick);
