@@ -40,8 +40,6 @@ std::vector<Shown> shownValues(const view::WindowContent& c) {
                               text(label::kCar, "car", c.car),
                               check(label::kAutomaticTransmission, "automaticTransmission", c.automaticTransmission),
                               check(label::kDamage, "damage", c.damage)};
-  constexpr std::string_view kTuningFields[] = {"rideHeight", "shockStiffness", "shockTravel", "toeIn",
-                                                "brakeBalance"};
   const auto rows = view::tuningRows(c);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const std::string stored = std::to_string(rows[i].stored), slider = std::to_string(rows[i].position);
@@ -49,7 +47,7 @@ std::vector<Shown> shownValues(const view::WindowContent& c) {
     shownText.append(", slider ").append(slider);
     std::string json = R"({"stored":)";
     json.append(stored).append(R"(,"slider":)").append(slider).append("}");
-    shown.push_back({std::string(rows[i].label), std::string(kTuningFields[i]), std::move(shownText), std::move(json)});
+    shown.push_back({std::string(rows[i].label), std::string(kTuningKeys[i]), std::move(shownText), std::move(json)});
   }
   shown.push_back(pair(label::kDownforce, "downforce", c.downforceLeft, c.downforceRight));
   shown.push_back(pair(label::kTirePressure, "tyrePressure", c.tyrePressureLeft, c.tyrePressureRight));

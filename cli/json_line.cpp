@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "view/text_view.h"
 #include "view/utf8_text.h"
 
 namespace vantor::cli {
@@ -134,18 +135,13 @@ void writePair(LineWriter& line, std::string_view left, std::string_view right) 
   line.put(']');
 }
 
-void writeSliders(LineWriter& line, const view::SliderPositions& sliders) {
+void writeSliders(LineWriter& line, const view::WindowContent& content) {
+  const auto rows = view::tuningRows(content);
   line.put('{');
-  line.key("rideHeight", true);
-  line.number(sliders.rideHeight);
-  line.key("shockStiffness");
-  line.number(sliders.shockStiffness);
-  line.key("shockTravel");
-  line.number(sliders.shockTravel);
-  line.key("toeIn");
-  line.number(sliders.toeIn);
-  line.key("brakeBalance");
-  line.number(sliders.brakeBalance);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    line.key(kTuningKeys[i], i == 0);
+    line.number(rows[i].position);
+  }
   line.put('}');
 }
 
@@ -234,7 +230,7 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.key("tyrePressure");
   writePair(line, content.tyrePressureLeft, content.tyrePressureRight);
   line.key("sliders");
-  writeSliders(line, content.sliders);
+  writeSliders(line, content);
   line.key("automaticTransmission");
   line.number(content.automaticTransmission);
   line.key("damage");
