@@ -9,6 +9,7 @@
 #include "app/open_dialog.h"
 #include "replay/replay_info.h"
 #include "resources/resource.h"
+#include "view/tuning.h"
 
 namespace vantor::app {
 
@@ -25,9 +26,12 @@ struct MainWindow {
   OpenDialogBuffers openBuffers;
 };
 
-// The sliders in the order of view::SliderPositions.
-inline constexpr std::array kSliderIds{IDC_RIDE_HEIGHT, IDC_SHOCK_STIFFNESS, IDC_SHOCK_TRAVEL, IDC_TOE_IN,
-                                       IDC_BRAKE_BALANCE};
+// The sliders, in the order of view::kTuningFields.
+inline constexpr auto kSliderIds = [] {
+  std::array<int, view::kTuningFields.size()> ids{};
+  for (std::size_t i = 0; i < ids.size(); ++i) ids[i] = view::kTuningFields[i].sliderId;
+  return ids;
+}();
 
 // Registers the slider and list view classes; once, before the window.
 void initCommonControls();

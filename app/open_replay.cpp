@@ -39,11 +39,9 @@ void setTexts(HWND dialog, const WindowContent& content) {
 }
 
 // The trackbar pins a position outside its range to the nearer end.
-void setSliders(HWND dialog, const view::SliderPositions& positions) {
-  const std::array<int, kSliderIds.size()> values{positions.rideHeight, positions.shockStiffness,
-                                                 positions.shockTravel, positions.toeIn, positions.brakeBalance};
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    SendDlgItemMessageA(dialog, kSliderIds[i], TBM_SETPOS, TRUE, values[i]);
+void setSliders(HWND dialog, const WindowContent& content) {
+  for (std::size_t i = 0; i < kSliderIds.size(); ++i) {
+    SendDlgItemMessageA(dialog, kSliderIds[i], TBM_SETPOS, TRUE, content.tuning[i].position);
   }
 }
 
@@ -83,7 +81,7 @@ int openReplay(MainWindow& window, const std::string& path) {
   const WindowContent content = view::makeWindowContent(path, window.info);
   SetWindowTextA(window.dialog, content.caption.c_str());
   setTexts(window.dialog, content);
-  setSliders(window.dialog, content.sliders);
+  setSliders(window.dialog, content);
   setChecks(window.dialog, content);
   addRecordRows(window.list, content);
   window.shownPath = path;

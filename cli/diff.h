@@ -8,11 +8,15 @@
 // vantor-info --diff: the values in which two replays differ.
 namespace vantor::cli {
 
+// Raised whenever a key of the --diff object changes meaning: 2 since
+// fields became JSON Pointers.
+inline constexpr int kDiffFormat = 2;
+
 struct Difference {
   std::string label;  // as the text view names it
-  std::string field;  // as the JSON names it
+  std::string field;  // a JSON Pointer into the JSON line: where a script finds the value
   std::string textA, textB;  // Windows-1252, as the text view shows them
-  std::string jsonA, jsonB;  // JSON values
+  std::string jsonA, jsonB;  // JSON values, as the JSON lines hold them
 };
 
 // In the order the text view shows them. The paths and captions are not
@@ -24,7 +28,8 @@ std::vector<Difference> differences(const view::WindowContent& a, const view::Wi
 void appendDiffText(std::string& out, const view::WindowContent& a, const view::WindowContent& b,
                     const std::vector<Difference>& found);
 
-// {"format":1,"a":PATH,"b":PATH,"differences":[{"field":...,"a":...,"b":...},...]} and a newline.
+// {"format":2,"a":PATH,"b":PATH,"differences":[{"field":...,"a":...,"b":...},...]} and a newline;
+// "a" and "b" are the values at "field" in A's and B's JSON lines.
 void appendDiffJson(std::string& out, const view::WindowContent& a, const view::WindowContent& b,
                     const std::vector<Difference>& found);
 

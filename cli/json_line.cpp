@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "view/text_view.h"
@@ -46,26 +48,39 @@ constexpr std::size_t kWorstPerByte = 6;
 constexpr std::size_t kSlack = sizeof(Escape::bytes);
 
 // Writes the line into room sized beforehand for the worst case, so that
-// no single append has to check for space: the batch tool writes a line
-// for every one of thousands of files.
+// the string grows at most once a line: the batch tool writes a line for
+// every one of thousands of files. Every append first checks that it fits
+// (a text once, for its worst case) and stops the program rather than
+// write past the room: a key added without its room is a bug to see at
+// once, not memory to overwrite in a release build.
 class LineWriter {
  public:
   LineWriter(std::string& out, std::size_t most) : out_(out), start_(out.size()) {
     out_.resize(start_ + most + kSlack);
     at_ = out_.data() + start_;
+    end_ = at_ + most;
   }
   ~LineWriter() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
 
-  void put(char c) { *at_++ = c; }
+  void put(char c) {
+    room(1);
+    *at_++ = c;
+  }
   void put(std::string_view text) {
+    room(text.size());
     std::memcpy(at_, text.data(), text.size());
     at_ += text.size();
   }
-  void number(std::int64_t value) { at_ = std::to_chars(at_, at_ + 24, value).ptr; }
+  void number(std::int64_t value) {
+    constexpr std::size_t kLongest = 20;  // "-9223372036854775808"
+    room(kLongest);
+    at_ = std::to_chars(at_, at_ + kLongest, value).ptr;
+  }
   // UTF-8 bytes, already valid, as a JSON string.
   void utf8(std::string_view bytes) {
+    room(kWorstPerByte * bytes.size() + 2);
     put('"');
     for (const char c : bytes) {
       if (!escaped(c)) *at_++ = c;
@@ -75,6 +90,7 @@ class LineWriter {
 
   // Windows-1252 bytes as a JSON string.
   void text(std::string_view windows1252) {
+    room(kWorstPerByte * windows1252.size() + 2);
     put('"');
     for (const char c : windows1252) {
       if (escaped(c)) continue;
@@ -108,9 +124,17 @@ class LineWriter {
     return true;
   }
 
+  void room(std::size_t bytes) const {
+    if (bytes > static_cast<std::size_t>(end_ - at_)) [[unlikely]] {
+      std::fputs("vantor-info: internal error: a JSON line outgrew the room reserved for it\n", stderr);
+      std::abort();
+    }
+  }
+
   std::string& out_;
   std::size_t start_;
   char* at_ = nullptr;
+  const char* end_ = nullptr;  // of the room; the slack past it only takes whole-piece copies
 };
 
 // Everything but the texts and the path: keys, numbers, punctuation.
@@ -135,12 +159,13 @@ void writePair(LineWriter& line, std::string_view left, std::string_view right) 
   line.put(']');
 }
 
-void writeSliders(LineWriter& line, const view::WindowContent& content) {
-  const auto rows = view::tuningRows(content);
+// The five tuning settings by key: their slider positions or their stored values.
+template <typename Value>
+void writeTuning(LineWriter& line, const view::WindowContent& content, Value view::TuningValue::*value) {
   line.put('{');
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    line.key(kTuningKeys[i], i == 0);
-    line.number(rows[i].position);
+  for (std::size_t i = 0; i < view::kTuningFields.size(); ++i) {
+    line.key(view::kTuningFields[i].key, i == 0);
+    line.number(content.tuning[i].*value);
   }
   line.put('}');
 }
@@ -230,13 +255,19 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.key("tyrePressure");
   writePair(line, content.tyrePressureLeft, content.tyrePressureRight);
   line.key("sliders");
-  writeSliders(line, content);
+  writeTuning(line, content, &view::TuningValue::position);
+  line.key("stored");
+  writeTuning(line, content, &view::TuningValue::stored);
   line.key("automaticTransmission");
   line.number(content.automaticTransmission);
   line.key("damage");
   line.number(content.damage);
   line.key("isMonteCarlo");
   line.put(content.isMonteCarlo ? "true" : "false");
+  line.key("bytesHeld");
+  line.number(static_cast<std::int64_t>(content.bytesHeld));
+  line.key("isCut");
+  line.put(content.isCut ? "true" : "false");
   line.key("records");
   writeRecords(line, content);
   line.key("format");

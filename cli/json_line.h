@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -10,10 +9,6 @@ namespace vantor::cli {
 
 // Raised whenever a key of the object changes meaning.
 inline constexpr int kJsonFormat = 1;
-
-// The keys of the five tuning values, in the order of view::tuningRows.
-inline constexpr std::array<std::string_view, 5> kTuningKeys = {"rideHeight", "shockStiffness", "shockTravel",
-                                                                "toeIn", "brakeBalance"};
 
 // Appends one replay as a single JSON object and a newline: the keys that
 // cli/vantor-info.schema.json describes. Texts are converted from

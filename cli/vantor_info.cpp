@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -95,6 +96,9 @@ Options parseOptions(std::span<const std::string> args) {
   }
   if (options.action == Action::diff && options.paths.size() != 2) {
     return {Action::usageError, false, {}, "--diff compares two replays, A and B"};
+  }
+  if (options.action == Action::diff && options.paths[0] == "-" && options.paths[1] == "-") {
+    return {Action::usageError, false, {}, "--diff reads standard input for one of A and B, not both"};
   }
   return options;
 }
@@ -243,7 +247,7 @@ class Run {
     if (!replay::decodeReplay(bytes, info, streams_.err)) {
       note(path, "gear ratio not a known step; that gear and the ones after it are left empty");
     }
-    return view::makeWindowContent(path, info);
+    return view::makeWindowContent(path, info, static_cast<std::uint64_t>(got.size));
   }
 
   std::optional<view::WindowContent> load(const std::string& path) {
@@ -312,8 +316,7 @@ int runVantorInfo(std::span<const std::string> args, const Streams& streams) {
       std::fputs(kJsonSchema, streams.out);
       return 0;
     case Action::usageError:
-      put("vantor-info: " + options.problem + "\n", streams.err);
-      put(kUsage, streams.err);
+      put("vantor-info: " + options.problem + "; see vantor-info --help\n", streams.err);
       return kTrouble;
     case Action::diff:
       return Run(options, streams).diff();

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "replay/fixed_text.h"
+#include "replay/layout.h"
 
 namespace vantor::replay {
 
@@ -17,9 +18,10 @@ struct GearSlot {
   friend bool operator==(const GearSlot&, const GearSlot&) = default;
 };
 
+// The file's own texts take their widths from the layout.
 struct RecordRow {
-  FixedText<32> name;
-  FixedText<32> car;
+  FixedText<layout::kRecordTextWidth> name;
+  FixedText<layout::kRecordTextWidth> car;
   std::int32_t rawTime = 0;
   FixedText<31> timeText;
   friend bool operator==(const RecordRow&, const RecordRow&) = default;
@@ -30,9 +32,9 @@ struct RecordRow {
 struct ReplayInfo {
   FixedText<21> trackName;
   bool isMonteCarlo = false;
-  FixedText<8> driverName;
-  FixedText<15> carName;
-  FixedText<11> lapsText;
+  FixedText<layout::kDriverNameWidth> driverName;
+  FixedText<layout::kCarNameWidth> carName;
+  FixedText<11> lapsText;  // "-2147483648"
   std::string_view directionText;  // one of the direction table's texts, or empty
   std::uint8_t automaticTransmission = 0;
   std::uint8_t damage = 0;

@@ -56,16 +56,6 @@ std::string leftRight(const std::string& left, const std::string& right) {
   return "left " + left + ", right " + right;
 }
 
-std::array<TuningRow, 5> tuningRows(const WindowContent& content) {
-  const SliderPositions& s = content.sliders;
-  const Tuning& t = content.stored;
-  return {{{label::kRideHeight, t.rideHeight, s.rideHeight},
-           {label::kShockStiffness, t.shockStiffness, s.shockStiffness},
-           {label::kShockTravel, t.shockTravel, s.shockTravel},
-           {label::kToeIn, t.toeIn, s.toeIn},
-           {label::kBrakeBalance, t.brakeBalance, s.brakeBalance}}};
-}
-
 namespace {
 
 void pad(std::string& out, std::size_t used, std::size_t width) {
@@ -93,12 +83,12 @@ void appendTuning(std::string& out, const WindowContent& content) {
   out += "  ";
   appendPadded(out, "Tuning", kLabelWidth);
   out += "     stored  slider (0..40)\n";
-  for (const TuningRow& row : tuningRows(content)) {
+  for (std::size_t i = 0; i < kTuningFields.size(); ++i) {
     out += "  ";
-    appendPadded(out, row.label, kLabelWidth);
-    appendRightAligned(out, number(row.stored), 11);
+    appendPadded(out, kTuningFields[i].label, kLabelWidth);
+    appendRightAligned(out, number(content.tuning[i].stored), 11);
     out += "  ";
-    out += number(row.position);
+    out += number(content.tuning[i].position);
     out += '\n';
   }
   appendField(out, label::kDownforce, leftRight(content.downforceLeft, content.downforceRight));
@@ -149,6 +139,11 @@ void appendTextView(std::string& out, const WindowContent& content) {
   appendPadded(out, "Caption", kLabelWidth);
   appendShownPath(out, content.caption);
   out += '\n';
+  if (content.isCut) {
+    appendField(out, label::kCutShort,
+                "holds " + std::to_string(content.bytesHeld) + " of the " + std::to_string(replay::layout::kBytesUsed) +
+                    " bytes read: what lies past its end is not its own");
+  }
   appendField(out, label::kTrack, content.track);
   appendField(out, label::kDirection, content.direction);
   appendField(out, label::kLaps, content.laps);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,17 +17,14 @@ inline constexpr std::string_view kDriver = "Driver";
 inline constexpr std::string_view kCar = "Car";
 inline constexpr std::string_view kAutomaticTransmission = "Transmission/autom.";
 inline constexpr std::string_view kDamage = "Damage";
-inline constexpr std::string_view kRideHeight = "Ride height";
-inline constexpr std::string_view kShockStiffness = "Shock stiffness";
-inline constexpr std::string_view kShockTravel = "Shock travel";
-inline constexpr std::string_view kToeIn = "Toe-in";
-inline constexpr std::string_view kBrakeBalance = "Brake balance";
 inline constexpr std::string_view kDownforce = "Downforce";
 inline constexpr std::string_view kTirePressure = "Tire Pressure";
 inline constexpr std::string_view kGears = "Gears";
 inline constexpr std::array<std::string_view, 8> kGearNames = {"1st", "2nd", "3rd",     "4th",
                                                                "5th", "6th", "Reverse", "Final"};
 inline constexpr std::string_view kRecords = "Records";
+inline constexpr std::string_view kCutShort = "Cut short";
+inline constexpr std::string_view kBytesHeld = "Bytes held";
 }  // namespace label
 
 inline constexpr std::size_t kLabelWidth = 22;
@@ -56,13 +52,6 @@ std::string checkText(int state);
 
 // "left L, right R".
 std::string leftRight(const std::string& left, const std::string& right);
-
-struct TuningRow {
-  std::string_view label;
-  std::int64_t stored;
-  int position;  // the slider's
-};
-std::array<TuningRow, 5> tuningRows(const WindowContent& content);
 
 // The text with each "\n" made "\r\n", the line end the Windows clipboard
 // and the programs that paste from it expect.

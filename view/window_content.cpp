@@ -1,5 +1,6 @@
 #include "view/window_content.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -11,7 +12,7 @@ int signedByte(std::uint8_t stored) { return stored < 0x80 ? stored : stored - 0
 
 }  // namespace
 
-WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info) {
+WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::uint64_t fileSize) {
   WindowContent content;
   content.path = path;
   content.caption = captionFor(path);
@@ -25,11 +26,15 @@ WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo&
   content.downforceRight = std::to_string(info.downforceRight);
   content.tyrePressureLeft = std::to_string(info.tyrePressureLeft);
   content.tyrePressureRight = std::to_string(info.tyrePressureRight);
-  content.stored = {info.rideHeight, info.shockStiffness, info.shockTravel, info.toeIn, info.brakeBalance};
-  content.sliders = sliderPositions(content.stored);
+  for (std::size_t i = 0; i < kTuningFields.size(); ++i) {
+    const std::int32_t stored = kTuningFields[i].stored(info);
+    content.tuning[i] = {stored, kTuningFields[i].position(stored)};
+  }
   content.automaticTransmission = signedByte(info.automaticTransmission);
   content.damage = signedByte(info.damage);
   content.isMonteCarlo = info.isMonteCarlo;
+  content.bytesHeld = static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, replay::layout::kBytesUsed));
+  content.isCut = content.bytesHeld < replay::layout::kBytesUsed;
   for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
     const replay::RecordRow& row = info.records[i];
     content.records[i] = {std::to_string(i + 1), std::string(row.name.view()), std::string(row.car.view()),

@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "replay/layout.h"
 #include "replay/replay_info.h"
+#include "view/caption.h"
+#include "view/tuning.h"
 
 namespace vantor::view {
-
-// Every slider runs from 0 to this.
-inline constexpr int SLIDER_MAX = 40;
 
 struct RecordRowTexts {
   std::string place;
@@ -21,24 +21,11 @@ struct RecordRowTexts {
   friend bool operator==(const RecordRowTexts&, const RecordRowTexts&) = default;
 };
 
-// The five slider settings as the file stores them, and where each slider
-// stands: the text view and the JSON line print both.
-struct Tuning {
-  std::int16_t rideHeight = 0;
-  std::int32_t shockStiffness = 0;  // 16.16 fixed point
-  std::int16_t shockTravel = 0;
-  std::int16_t toeIn = 0;
-  std::int16_t brakeBalance = 0;
-  friend bool operator==(const Tuning&, const Tuning&) = default;
-};
-
-struct SliderPositions {
-  int rideHeight = 0;
-  int shockStiffness = 0;
-  int shockTravel = 0;
-  int toeIn = 0;
-  int brakeBalance = 0;
-  friend bool operator==(const SliderPositions&, const SliderPositions&) = default;
+// A tuning setting as the file stores it, and where its slider stands.
+struct TuningValue {
+  std::int32_t stored = 0;
+  int position = 0;  // unclamped: may lie outside 0..SLIDER_MAX
+  friend bool operator==(const TuningValue&, const TuningValue&) = default;
 };
 
 // Everything the main window shows for one load, as Windows-1252 texts,
@@ -57,25 +44,21 @@ struct WindowContent {
   std::string downforceRight;
   std::string tyrePressureLeft;
   std::string tyrePressureRight;
-  Tuning stored;
-  SliderPositions sliders;     // unclamped: may lie outside 0..SLIDER_MAX
+  std::array<TuningValue, kTuningFields.size()> tuning;  // in the table's order
   int automaticTransmission = 0;  // the stored byte, signed: 0 clear, else checked
   int damage = 0;
   bool isMonteCarlo = false;  // the record times came from the Monte Carlo table
+  // Of the bytes a load reads, how many the file holds. A file cut short
+  // leaves the values past its end as they were: they are not its own.
+  std::size_t bytesHeld = replay::layout::kBytesUsed;
+  bool isCut = false;
   std::array<RecordRowTexts, replay::kRecordCount> records;
   friend bool operator==(const WindowContent&, const WindowContent&) = default;
 };
 
-// The file-name part of a path: what follows its last backslash, unless
-// that backslash is the first character. "/" is no separator here.
-std::string_view baseName(std::string_view path);
-
-// "Vantor : [base name]", never longer than kCaptionMaxLength characters.
-inline constexpr std::size_t kCaptionMaxLength = 255;
-std::string captionFor(std::string_view path);
-
-SliderPositions sliderPositions(const Tuning& stored);
-
-WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info);
+// What the window shows after path was loaded into info; fileSize, when
+// known, tells whether the file held every byte that the load reads.
+WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info,
+                                std::uint64_t fileSize = replay::layout::kBytesUsed);
 
 }  // namespace vantor::view

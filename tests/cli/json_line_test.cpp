@@ -28,7 +28,9 @@ TEST(JsonLine, WritesTheSampleWithItsKeysInOrder) {
       R"("driver":"Ilse K.","car":"Comet Vantage","direction":"Backward","laps":"5",)"
       R"("gears":["0.10","-0.05","0.00","0.05","0.15","0.20","-0.10","0.25"],"downforce":[7,5],)"
       R"("tyrePressure":[32,30],"sliders":{"rideHeight":16,"shockStiffness":15,"shockTravel":26,"toeIn":24,)"
-      R"("brakeBalance":25},"automaticTransmission":0,"damage":1,"isMonteCarlo":false,"records":[)"
+      R"("brakeBalance":25},"stored":{"rideHeight":-4,"shockStiffness":65536,"shockTravel":10,"toeIn":1,)"
+      R"("brakeBalance":55},"automaticTransmission":0,"damage":1,"isMonteCarlo":false,"bytesHeld":4583,)"
+      R"("isCut":false,"records":[)"
       R"({"place":1,"name":"Ada Roux","car":"Comet Vantage","time":"01:30:93","rawTime":5820},{"place":2,)"))
       << line;
   EXPECT_TRUE(line.ends_with(

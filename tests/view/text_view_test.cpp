@@ -16,7 +16,7 @@ std::string viewOf(const std::string& path, const ReplayBuilder& replay) {
   replay::ReplayInfo info;
   replay::decodeReplay(replay.bytes(), info, stderr);
   std::string out;
-  appendTextView(out, makeWindowContent(path, info));
+  appendTextView(out, makeWindowContent(path, info, replay.bytes().size()));
   return out;
 }
 
@@ -56,6 +56,14 @@ TEST(TextView, ShowsTheSampleAsAnAlignedBlock) {
   EXPECT_EQ(viewOf("replays\\sample.rpl", vantor::testing::sampleReplay()), kSampleView);
 }
 
+TEST(TextView, SaysSoOnlyWhenTheFileIsCutShort) {
+  EXPECT_NE(viewOf("cut.rpl", vantor::testing::sampleReplay().size(4582))
+                .find("Caption               Vantor : [cut.rpl]\n"
+                      "  Cut short             holds 4582 of the 4583 bytes read: what lies past its end is not its "
+                      "own\n  Track "),
+            std::string::npos);
+}
+
 TEST(TextView, ColumnsCountCharactersAndCheckStatesShowOddBytes) {
   ReplayBuilder replay;
   replay.recordName(0, "\xC9lise \xD8stergaard").recordCar(0, "Comet").recordName(1, "Al").recordCar(1, "\x80uro");
@@ -69,9 +77,10 @@ TEST(TextView, ColumnsCountCharactersAndCheckStatesShowOddBytes) {
 }
 
 TEST(TextView, ControlCharactersCannotReachTheTerminal) {
-  const std::string view = viewOf("evil\x1B]0;x\x07\xFF\x7F.rpl",
+  // An encoded surrogate (ED A0 80) is no valid UTF-8 either.
+  const std::string view = viewOf("evil\x1B]0;x\x07\xFF\x7F\xED\xA0\x80.rpl",
                                   ReplayBuilder().driverName("\x1B[2J\r").carName("a\x9D\x7F").recordName(0, "\n"));
-  EXPECT_TRUE(view.starts_with("evil\uFFFD]0;x\uFFFD\uFFFD\uFFFD.rpl\n")) << view;
+  EXPECT_TRUE(view.starts_with("evil\uFFFD]0;x\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD.rpl\n")) << view;
   EXPECT_NE(view.find("Driver                \uFFFD[2J\uFFFD\n"), std::string::npos);
   EXPECT_NE(view.find("Car                   a\uFFFD\uFFFD\n"), std::string::npos);
   EXPECT_NE(view.find("\n                        1  \uFFFD   "), std::string::npos);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -20,9 +21,11 @@ TEST(WindowContent, CaptionShowsTheNameAfterTheLastBackslashButTheFirst) {
 
 // Each slider's stored range maps onto 0..40; the products are truncated
 // toward zero, so 1.2 stiffness shows 24, not 25. Each row moves every
-// slider, so a slider that reads another's value is seen too.
-TEST(WindowContent, SliderPositionsTruncateTheScaledStoredValue) {
-  const std::pair<Tuning, SliderPositions> cases[] = {
+// slider, so a slider that reads another's value is seen too. Values past
+// the game's ranges have no reference but the formulas: worked by hand.
+TEST(WindowContent, TuningIsEachStoredValueAndItsTruncatedSliderPosition) {
+  using Five = std::array<std::int32_t, 5>;  // ride height, stiffness, travel, toe-in, brake balance
+  const std::pair<Five, Five> cases[] = {
       {{0, 65536, 0, -4, 50}, {20, 15, 20, 4, 20}},
       {{-20, 45875, -30, 5, 30}, {0, 0, 0, 40, 0}},
       {{20, 98304, 30, -5, 70}, {40, 40, 40, 0, 40}},
@@ -32,7 +35,16 @@ TEST(WindowContent, SliderPositionsTruncateTheScaledStoredValue) {
       {{0, 0, -32, -4, 50}, {20, -34, -1, 4, 20}},
       {{0, INT32_MIN, 32767, -4, 50}, {20, -1638428, 21864, 4, 20}},
       {{0, INT32_MAX, 0, -4, 50}, {20, 1638358, 20, 4, 20}}};
-  for (const auto& [stored, positions] : cases) EXPECT_EQ(sliderPositions(stored), positions) << stored.shockStiffness;
+  for (const auto& [stored, positions] : cases) {
+    replay::ReplayInfo info;
+    info.rideHeight = static_cast<std::int16_t>(stored[0]);
+    info.shockStiffness = stored[1];
+    info.shockTravel = static_cast<std::int16_t>(stored[2]);
+    info.toeIn = static_cast<std::int16_t>(stored[3]);
+    info.brakeBalance = static_cast<std::int16_t>(stored[4]);
+    const WindowContent content = makeWindowContent("", info);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(content.tuning[i], (TuningValue{stored[i], positions[i]})) << i;
+  }
 }
 
 }  // namespace

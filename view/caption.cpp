@@ -1,6 +1,4 @@
-#include <cstdio>
-
-#include "view/window_content.h"
+#include "view/caption.h"
 
 namespace vantor::view {
 
