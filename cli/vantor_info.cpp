@@ -54,6 +54,11 @@ constexpr std::string_view kUsage =
     "  --version  print the version\n"
     "  --         end of options: what follows are paths\n"
     "\n"
+    "Record times read minutes:seconds:hundredths (01:30:93 is 1 min 30.93 s).\n"
+    "Tuning shows each value as the file stores it beside its slider's place;\n"
+    "shock stiffness is stored in 16.16 fixed point (65536 is 1.0). A file cut\n"
+    "short says how many of the 4583 bytes read it holds.\n"
+    "\n"
     "Exit status: 0 when every file was read, 1 when some file could not be\n"
     "(the others are still printed), 2 on a usage error. With --diff: 0 when\n"
     "the two are alike, 1 when they differ, 2 when either cannot be read.\n";

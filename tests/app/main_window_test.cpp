@@ -19,11 +19,13 @@ namespace {
 
 using MainWindow = MainWindowTest;
 
-// The five slider positions, then the automatic transmission and damage boxes.
+// The five slider positions, by the template's ids rather than the tuning
+// table's, then the automatic transmission and damage boxes.
 std::array<int, 7> settings(HWND dialog) {
+  const std::array sliders{IDC_RIDE_HEIGHT, IDC_SHOCK_STIFFNESS, IDC_SHOCK_TRAVEL, IDC_TOE_IN, IDC_BRAKE_BALANCE};
   std::array<int, 7> shown{};
-  for (std::size_t i = 0; i < app::kSliderIds.size(); ++i)
-    shown[i] = static_cast<int>(SendDlgItemMessageA(dialog, app::kSliderIds[i], TBM_GETPOS, 0, 0));
+  for (std::size_t i = 0; i < sliders.size(); ++i)
+    shown[i] = static_cast<int>(SendDlgItemMessageA(dialog, sliders[i], TBM_GETPOS, 0, 0));
   shown[5] = static_cast<int>(IsDlgButtonChecked(dialog, IDC_AUTOMATIC_TRANSMISSION));
   shown[6] = static_cast<int>(IsDlgButtonChecked(dialog, IDC_DAMAGE));
   return shown;

@@ -1,12 +1,7 @@
 #!/usr/bin/env python3
-"""Every kind of object vantor-info --json prints, validated against the
-schema it ships (--schema) by a real validator. The schema lets scripts
-meet keys it does not name; here every object it describes is closed, so
-a key added to the output and not to the schema fails too. Each --diff
-field must lead, as a JSON Pointer, to its a and b values in the lines.
-
-    schema_check.py VANTOR_INFO MAKE_SAMPLE
-"""
+"""schema_check.py VANTOR_INFO MAKE_SAMPLE: each kind of --json object, validated against the
+schema vantor-info ships, every object it describes closed (an undescribed key fails); each --diff
+field must lead, as a JSON Pointer, to its values in the two lines."""
 import json
 import os
 import subprocess
@@ -16,53 +11,35 @@ import tempfile
 from jsonschema import Draft202012Validator
 
 
-def closed(schema):
-    if isinstance(schema, list):
-        return [closed(s) for s in schema]
-    if not isinstance(schema, dict):
-        return schema
-    out = {key: closed(value) for key, value in schema.items()}
-    if "properties" in schema:
-        out["additionalProperties"] = False
-    return out
-
-
 def at(document, pointer):
     for token in pointer.split("/")[1:]:
-        token = token.replace("~1", "/").replace("~0", "~")
-        document = document[int(token)] if isinstance(document, list) else document[token]
+        document = document[int(token) if isinstance(document, list) else token]
     return document
 
 
 def main():
     tool, make_sample = sys.argv[1:]
     run = lambda *args: subprocess.run([tool, *args], capture_output=True, text=True).stdout
-    schema = json.loads(run("--schema"))
+    close = lambda o: {**o, "additionalProperties": False} if "properties" in o else o
+    schema = json.loads(run("--schema"), object_hook=close)
     Draft202012Validator.check_schema(schema)
-    line_check = Draft202012Validator(closed(schema))
-    diff_check = Draft202012Validator({"$defs": closed(schema)["$defs"], "$ref": "#/$defs/diff"})
+    line_check = Draft202012Validator(schema)
+    diff_check = Draft202012Validator({"$defs": schema["$defs"], "$ref": "#/$defs/diff"})
     with tempfile.TemporaryDirectory(prefix="vantor-schema-") as work:
-        path = lambda name: os.path.join(work, name)
-        subprocess.run([make_sample, path("full.rpl")], check=True)
-        full = open(path("full.rpl"), "rb").read()
-        replays = {"full.rpl": full, "cut.rpl": full[:3500],  # 3rd gear at 3496 an unknown step:
-                   "gear.rpl": full[:3496] + b"\x01\x00\x00\x00" + full[3500:], "odd.rpl": bytes(range(256)) * 18}
+        subprocess.run([make_sample, os.path.join(work, "full.rpl")], check=True)
+        full = open(os.path.join(work, "full.rpl"), "rb").read()
+        replays = {"cut": full[:3500], "gear": full[:3496] + b"\1\0\0\0" + full[3500:],  # 3rd gear: no known step
+                   "odd": bytes(range(256)) * 18}
         for name, data in replays.items():
-            open(path(name), "wb").write(data)
-        problems = []
-        lines = {}
-        for text in run("--json", work).splitlines():
-            line = json.loads(text)
-            lines[line["path"]] = line
-            problems += [f"{line['path']}: {e.message}" for e in line_check.iter_errors(line)]
-        if len(lines) != len(replays):
-            problems.append(f"{len(lines)} lines for {len(replays)} replays")
-        for other in ("cut.rpl", "gear.rpl", "odd.rpl"):
-            diff = json.loads(run("--json", "--diff", path("full.rpl"), path(other)))
-            problems += [f"diff {other}: {e.message}" for e in diff_check.iter_errors(diff)]
-            for d in diff["differences"]:
-                if (at(lines[diff["a"]], d["field"]), at(lines[diff["b"]], d["field"])) != (d["a"], d["b"]):
-                    problems.append(f"diff {other}: {d['field']} does not lead to its values")
+            open(os.path.join(work, name + ".rpl"), "wb").write(data)
+        lines = {line["path"]: line for line in map(json.loads, run("--json", work).splitlines())}
+        problems = [f"{path}: {e.message}" for path, line in lines.items() for e in line_check.iter_errors(line)]
+        problems += [f"{len(lines)} lines for 4 replays"] if len(lines) != 4 else []
+        for name in replays:
+            diff = json.loads(run("--json", "--diff", os.path.join(work, "full.rpl"), os.path.join(work, name + ".rpl")))
+            problems += [f"diff {name}: {e.message}" for e in diff_check.iter_errors(diff)]
+            problems += [f"diff {name}: {d['field']} does not lead to its values" for d in diff["differences"]
+                         if (at(lines[diff["a"]], d["field"]), at(lines[diff["b"]], d["field"])) != (d["a"], d["b"])]
     for problem in problems:
         print("FAIL:", problem)
     sys.exit(1 if problems else 0)

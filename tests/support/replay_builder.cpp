@@ -4,10 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
-
 namespace vantor::testing {
-
-
 
 ReplayBuilder& ReplayBuilder::intAt(std::size_t offset, std::int64_t value, std::size_t width) {
   for (std::size_t i = 0; i < width; ++i) bytes_.at(offset + i) = static_cast<unsigned char>(value >> (8 * i));

@@ -23,7 +23,7 @@ TEST(WindowContent, CaptionShowsTheNameAfterTheLastBackslashButTheFirst) {
 // toward zero, so 1.2 stiffness shows 24, not 25. Each row moves every
 // slider, so a slider that reads another's value is seen too. Values past
 // the game's ranges have no reference but the formulas: worked by hand.
-TEST(WindowContent, TuningIsEachStoredValueAndItsTruncatedSliderPosition) {
+TEST(WindowContent, SliderPositionsTruncateTheScaledStoredValue) {
   using Five = std::array<std::int32_t, 5>;  // ride height, stiffness, travel, toe-in, brake balance
   const std::pair<Five, Five> cases[] = {
       {{0, 65536, 0, -4, 50}, {20, 15, 20, 4, 20}},
@@ -36,14 +36,7 @@ TEST(WindowContent, TuningIsEachStoredValueAndItsTruncatedSliderPosition) {
       {{0, INT32_MIN, 32767, -4, 50}, {20, -1638428, 21864, 4, 20}},
       {{0, INT32_MAX, 0, -4, 50}, {20, 1638358, 20, 4, 20}}};
   for (const auto& [stored, positions] : cases) {
-    replay::ReplayInfo info;
-    info.rideHeight = static_cast<std::int16_t>(stored[0]);
-    info.shockStiffness = stored[1];
-    info.shockTravel = static_cast<std::int16_t>(stored[2]);
-    info.toeIn = static_cast<std::int16_t>(stored[3]);
-    info.brakeBalance = static_cast<std::int16_t>(stored[4]);
-    const WindowContent content = makeWindowContent("", info);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(content.tuning[i], (TuningValue{stored[i], positions[i]})) << i;
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(kTuningFields[i].position(stored[i]), positions[i]) << i;
   }
 }
 
