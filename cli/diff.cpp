@@ -126,7 +126,7 @@ void appendDiffText(std::string& out, const view::WindowContent& a, const view::
   for (const Difference& d : found) {
     out += "  ";
     view::appendPadded(out, d.label, view::kLabelWidth);
-    view::appendPadded(out, d.textA, widthA + 2);
+    view::appendPadded(out, d.textA, d.textB.empty() ? 0 : widthA + 2);  // no trailing blanks
     view::appendShownText(out, d.textB);
     out += '\n';
   }

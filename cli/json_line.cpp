@@ -137,7 +137,9 @@ class LineWriter {
   const char* end_ = nullptr;  // of the room; the slack past it only takes whole-piece copies
 };
 
-// Everything but the texts and the path: keys, numbers, punctuation.
+// Everything but the texts and the path: keys, numbers, punctuation. They
+// come to at most about 1,200 bytes a line; the rest is headroom for keys
+// to come, and the writer's checks stop the program should they outgrow it.
 constexpr std::size_t kFixedPart = 2048;
 
 std::size_t recordBytes(const view::RecordRowTexts& row) { return row.name.size() + row.car.size() + row.time.size(); }

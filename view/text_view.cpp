@@ -86,7 +86,7 @@ void appendTuning(std::string& out, const WindowContent& content) {
   for (std::size_t i = 0; i < kTuningFields.size(); ++i) {
     out += "  ";
     appendPadded(out, kTuningFields[i].label, kLabelWidth);
-    appendRightAligned(out, number(content.tuning[i].stored), 11);
+    appendRightAligned(out, number(content.tuning[i].stored), 11);  // "-2147483648"
     out += "  ";
     out += number(content.tuning[i].position);
     out += '\n';
@@ -96,7 +96,7 @@ void appendTuning(std::string& out, const WindowContent& content) {
 }
 
 void appendGears(std::string& out, const WindowContent& content) {
-  constexpr std::size_t kColumn = 9;
+  constexpr std::size_t kColumn = 9;  // "Reverse" and two blanks
   const auto& names = label::kGearNames;
   out += "  ";
   appendPadded(out, label::kGears, kLabelWidth);
@@ -111,7 +111,7 @@ void appendGears(std::string& out, const WindowContent& content) {
 }
 
 void appendRecords(std::string& out, const WindowContent& content) {
-  std::size_t nameWidth = 4, carWidth = 3;
+  std::size_t nameWidth = 4, carWidth = 3;  // the headings "Name" and "Car"
   for (const RecordRowTexts& row : content.records) {
     nameWidth = std::max(nameWidth, row.name.size());
     carWidth = std::max(carWidth, row.car.size());
@@ -120,7 +120,7 @@ void appendRecords(std::string& out, const WindowContent& content) {
                         std::string_view car, std::string_view time) {
     out += "  ";
     appendPadded(out, label, kLabelWidth);
-    appendPadded(out, place, 3);
+    appendPadded(out, place, 3);  // "8" and two blanks
     appendPadded(out, name, nameWidth + 2);
     appendPadded(out, car, carWidth + 2);
     appendShownText(out, time);

@@ -27,7 +27,7 @@ inline constexpr std::string_view kCutShort = "Cut short";
 inline constexpr std::string_view kBytesHeld = "Bytes held";
 }  // namespace label
 
-inline constexpr std::size_t kLabelWidth = 22;
+inline constexpr std::size_t kLabelWidth = 22;  // "Transmission/autom." and three blanks
 
 // Appends the readable block for one replay: a heading with the path, then
 // everything the window shows, aligned, in UTF-8, lines ended by "\n".
