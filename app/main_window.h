@@ -27,11 +27,12 @@ struct MainWindow {
 };
 
 // The sliders, in the order of view::kTuningFields.
-inline constexpr auto kSliderIds = [] {
+constexpr std::array<int, view::kTuningFields.size()> sliderIds() {
   std::array<int, view::kTuningFields.size()> ids{};
-  for (std::size_t i = 0; i < ids.size(); ++i) ids[i] = view::kTuningFields[i].sliderId;
+  for (std::size_t i = 0; i != ids.size(); ++i) ids[i] = view::kTuningFields[i].sliderId;
   return ids;
-}();
+}
+inline constexpr auto kSliderIds = sliderIds();
 
 // Registers the slider and list view classes; once, before the window.
 void initCommonControls();
