@@ -126,7 +126,7 @@ class LineWriter {
 
   void room(std::size_t bytes) const {
     if (bytes > static_cast<std::size_t>(end_ - at_)) [[unlikely]] {
-      std::fputs("vantor-info: internal error: a JSON line outgrew the room reserved for it\n", stderr);
+      std::fputs("internal error: a JSON line outgrew the room reserved for it\n", stderr);
       std::abort();
     }
   }
