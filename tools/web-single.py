@@ -26,7 +26,10 @@ def main(site, output):
     site = Path(site)
     html = (site / "index.html").read_text()
     css = (site / "vantor.css").read_text()
-    core = re.sub(r"^export ", "", (site / "core.js").read_text(), flags=re.M)
+    # The core module becomes a function scope, so the two modules' own names cannot meet.
+    core = (site / "core.js").read_text()
+    exported = ", ".join(re.findall(r"^export (?:async )?function (\w+)", core, flags=re.M))
+    core = f"const {{{exported}}} = (() => {{\n{re.sub(r'^export ', '', core, flags=re.M)}return {{{exported}}};\n}})();\n"
     page = replaced_once((site / "page.js").read_text(), 'import {loadCore} from "./core.js";\n', "")
     wasm = base64.b64encode((site / "vantor.wasm").read_bytes()).decode()
     page = replaced_once(page, 'fetch(new URL("vantor.wasm", import.meta.url)).then((r) => r.arrayBuffer())',

@@ -24,7 +24,8 @@ export async function loadCore(wasmBytes) {
       new Uint8Array(core.memory.buffer, at, block.length).set(block);
       args.push(at, block.length);
     }
-    const answer = new Uint32Array(core.memory.buffer, fn(...args), 6);
+    const at = fn(...args);  // may grow the memory: its buffer is taken after
+    const answer = new Uint32Array(core.memory.buffer, at, 6);
     const texts = [0, 2, 4].map((i) => fromUtf8.decode(new Uint8Array(core.memory.buffer, answer[i], answer[i + 1])));
     held.forEach((at) => core.release(at));
     return texts;

@@ -30,7 +30,8 @@ function element(tag, props = {}, ...children) {
 
 // ---- reading ---------------------------------------------------------
 
-const readStart = (file) => file.slice(0, kBytesRead).arrayBuffer().then((b) => new Uint8Array(b), (e) => e);
+const readStart = (file) => (file.error ? Promise.resolve(file.error) :
+  file.slice(0, kBytesRead).arrayBuffer().then((b) => new Uint8Array(b), (e) => e));
 
 // What the list says about a replay beside its values: why it could not
 // be read, or what about it is not as a replay should be.
@@ -87,7 +88,7 @@ function progress(done, total) {
   const bar = $("progress");
   bar.hidden = done === total;
   Object.assign(bar, {max: total, value: done});
-  $("progress-text").textContent = done === total ? `${replays.length} replays loaded.` : `Reading ${done} of ${total} …`;
+  $("progress-text").textContent = done === total ? `${replays.length} replay${replays.length === 1 ? "" : "s"} loaded.` : `Reading ${done} of ${total} …`;
 }
 
 // A folder is read as vantor-info reads one: its .rpl files, depth first,
@@ -111,12 +112,13 @@ async function walk(folder, out) {
   }
 }
 
+// Entries are taken at once: the drop's data is gone after the first wait.
 async function dropped(transfer) {
-  const items = [...transfer.items].map((item) => item.webkitGetAsEntry?.());
+  const items = [...transfer.items].filter((item) => item.kind === "file").map((item) => item.webkitGetAsEntry());
   const files = [];
-  for (const [i, entry] of items.entries()) {
+  for (const entry of items) {
     if (entry?.isDirectory) await walk(entry, files);
-    else if (transfer.files[i]) files.push({name: transfer.files[i].name, file: transfer.files[i]});
+    else if (entry) files.push({name: entry.name, file: await fileOf(entry).catch((error) => ({error}))});
   }
   await open(files);
 }
@@ -191,9 +193,10 @@ const appendRows = (added) => $("list").tBodies[0].append(...added.map(row));
 function renderList() {
   const order = [...replays];
   if (sort.key) {
-    const collator = new Intl.Collator(undefined, {numeric: true});
+    const collator = new Intl.Collator(), number = (t) => (/^-?\d+$/.test(t) ? Number(t) : NaN);
     const key = sort.key === "name" ? (r) => r.name : (r) => cell(r, sort.key);
-    order.sort((a, b) => collator.compare(key(a), key(b)) * (sort.down ? -1 : 1));
+    const compare = (a, b) => number(a) - number(b) || (number(a) === number(b) ? 0 : collator.compare(a, b));
+    order.sort((a, b) => compare(key(a), key(b)) * (sort.down ? -1 : 1));
   }
   $("list").tBodies[0].replaceChildren(...order.map(row));
   for (const th of $("list").tHead.rows[0].cells) {
