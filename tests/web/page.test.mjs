@@ -8,10 +8,10 @@ import http from "node:http";
 import os from "node:os";
 import path from "node:path";
 import {after, before, test} from "node:test";
-import {pathToFileURL} from "node:url";
+import {fileURLToPath, pathToFileURL} from "node:url";
 import {chromium} from "playwright-core";
 
-const root = path.resolve(import.meta.dirname, "../..");
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
 const native = process.env.VANTOR_NATIVE_BUILD ?? path.join(root, "build/native-asan");
 const site = path.join(root, "build/web/web");
 const work = fs.mkdtempSync(path.join(os.tmpdir(), "vantor-web-"));
