@@ -42,12 +42,10 @@ WindowContent decoded(const unsigned char* bytes, std::size_t size, const char* 
   std::FILE* messages = fmemopen(written, sizeof written - 1, "w");
   const bool gearsComplete = vantor::replay::decodeReplay({bytes, size}, info, messages);
   std::fclose(messages);
-  const std::string_view path(name, nameSize);
   if (!gearsComplete && message != nullptr) {
-    message->append(written).append(path).append(
-        ": gear ratio not a known step; that gear and the ones after it are left empty\n");
+    message->append(written).append("a gear ratio is not a known step: it and the gears after it are left empty\n");
   }
-  return vantor::view::makeWindowContent(path, info);
+  return vantor::view::makeWindowContent(std::string_view(name, nameSize), info);
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ test("picked replays, hostile ones among them: the JSON download and each one's 
   assert.match(note[row["empty.rpl"]], /^empty file/);
   assert.match(note[row["few.rpl"]], /^cut short: 5 of 4583 bytes; no known track/);
   assert.match(note[row["cut.rpl"]], /^cut short: 3600 of 4583 bytes$/);
-  assert.match(note[row["unknown gears.rpl"]], /^Error in read GearRatio; unknown gears.rpl: gear ratio not a known step/);
+  assert.match(note[row["unknown gears.rpl"]], /^Error in read GearRatio; a gear ratio is not a known step/);
 });
 
 test("a drop of a folder and files: the folder's replays in vantor-info's order, and a row for one that cannot be read", async (t) => {
