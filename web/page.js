@@ -64,7 +64,11 @@ async function decode(name, read) {
 }
 
 // files: [{name, file}], in the order vantor-info would be given them.
-async function open(files) {
+// A second batch waits for the first, so that their rows never mix.
+let loading = Promise.resolve();
+const open = (files) => (loading = loading.then(() => openNow(files)));
+
+async function openNow(files) {
   if (files.length === 0) return;
   const first = replays.length;
   progress(0, files.length);
@@ -92,7 +96,8 @@ function progress(done, total) {
   const bar = $("progress");
   bar.hidden = done === total;
   Object.assign(bar, {max: total, value: done});
-  $("progress-text").textContent = done === total ? `${replays.length} replay${replays.length === 1 ? "" : "s"} loaded.` : `Reading ${done} of ${total} …`;
+  const count = `${replays.length} replay${replays.length === 1 ? "" : "s"}`;
+  $("progress-text").textContent = done === total ? `${count} loaded.` : `Reading ${done} of ${total} …`;
 }
 
 // A folder is read as vantor-info reads one: its .rpl files, depth first,
@@ -103,12 +108,13 @@ const entries = (folder) => new Promise((resolve, reject) => {
   const next = () => reader.readEntries((some) => (some.length ? (all.push(...some), next()) : resolve(all)), reject);
   next();
 });
-const fileOf = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject));
+// What cannot be had becomes a row that says why.
+const fileOf = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject)).catch((error) => ({error}));
 const utf8 = new TextEncoder();
 const sortKey = (name) => String.fromCharCode(...utf8.encode(name));
 
 async function walk(folder, out) {
-  const found = await entries(folder);
+  const found = await entries(folder).catch((error) => (out.push({name: folder.fullPath.slice(1), file: {error}}), []));
   found.sort((a, b) => (sortKey(a.name) < sortKey(b.name) ? -1 : 1));
   for (const entry of found) {
     if (entry.isDirectory) await walk(entry, out);
@@ -122,7 +128,7 @@ async function dropped(transfer) {
   const files = [];
   for (const entry of items) {
     if (entry?.isDirectory) await walk(entry, files);
-    else if (entry) files.push({name: entry.name, file: await fileOf(entry).catch((error) => ({error}))});
+    else if (entry) files.push({name: entry.name, file: await fileOf(entry)});
   }
   await open(files);
 }
@@ -197,7 +203,8 @@ const appendRows = (added) => $("list").tBodies[0].append(...added.map(row));
 function renderList() {
   const order = [...replays];
   if (sort.key) {
-    const collator = new Intl.Collator(), number = (t) => (/^-?\d+$/.test(t) ? Number(t) : NaN);
+    const collator = new Intl.Collator(undefined, {numeric: true});
+    const number = (t) => (/^-?\d+$/.test(t) ? Number(t) : NaN);
     const key = sort.key === "name" ? (r) => r.name : (r) => cell(r, sort.key);
     const compare = (a, b) => number(a) - number(b) || (number(a) === number(b) ? 0 : collator.compare(a, b));
     order.sort((a, b) => compare(key(a), key(b)) * (sort.down ? -1 : 1));

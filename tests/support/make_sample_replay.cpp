@@ -19,7 +19,7 @@ void writeSet(const std::string& folder) {
   sampleReplay().size(3600).writeTo(folder + "/cut.rpl");
   sampleReplay().gear(2, 12345).carName("Kestrel").rideHeight(0).writeTo(folder + "/unknown gears.rpl");
   sampleReplay().driverName("\x01\x1b[1m").carName("Caf\xe9 \x80\x9f\xff").recordName(3, "\x7f\tA\x81")
-      .writeTo(folder + "/b\xc3\xb6se \"bytes\" \\ n\xc3\xa4me.rpl");
+      .shockTravel(2000).toeIn(-2000).damage(0xFF).automaticTransmission(1).writeTo(folder + "/b\xc3\xb6se \"bytes\" \\ n\xc3\xa4me.rpl");
   sampleReplay().laps(12).writeTo(folder + "/sub/Deep.RPL");
   writeFile(folder + "/empty.rpl", {});
   writeFile(folder + "/few.rpl", {1, 2, 3, 4, 5});

@@ -94,6 +94,36 @@ test("picked replays, hostile ones among them: the JSON download and each one's 
   assert.match(note[row["unknown gears.rpl"]], /^Error in read GearRatio; a gear ratio is not a known step/);
 });
 
+test("one replay shown as the window shows it: every value of vantor-info's JSON line in its place", async () => {
+  const names = ['böse "bytes" \\ näme.rpl', "unknown gears.rpl"];
+  const sliders = ["Shocks - Ride Height", "Shocks - Stiffness", "Shocks - Travel", "Steering - Toe In", "Brake Balance"];
+  const texts = (selector) => page.$$eval(selector, (nodes) => nodes.map((node) => node.textContent));
+  await opened(names);
+  for (const name of names) {
+    const line = JSON.parse(vantorInfo(["--json", name]));
+    await page.getByRole("button", {name, exact: true}).click();
+    assert.deepEqual({
+      caption: await page.textContent("#caption"),
+      fields: await texts(".fields dd"),
+      flags: [await page.getByLabel("Transmission/autom.").isChecked(), await page.getByLabel("Damage").isChecked()],
+      sliders: await Promise.all(sliders.map((label) => page.getByLabel(label, {exact: true}).inputValue())),
+      stored: await Promise.all(sliders.map((label) => page.getByLabel(`${label}, stored value`).textContent())),
+      pairs: await texts(".pairs output"),
+      gears: await texts(".gears td"),
+      records: await page.$$eval("#records tr", (rows) => rows.map((row) => [...row.cells].map((c) => c.textContent))),
+    }, {
+      caption: line.caption,
+      fields: [line.track, line.driver, line.car, line.direction, line.laps],
+      flags: [line.automaticTransmission !== 0, line.damage !== 0],
+      sliders: Object.values(line.sliders).map((position) => String(Math.min(40, Math.max(0, position)))),
+      stored: line.stored ? Object.values(line.stored).map(String) : ["", "", "", "", ""],
+      pairs: [...line.downforce, ...line.tyrePressure].map(String),
+      gears: line.gears,
+      records: line.records.map((r) => [String(r.place), r.name, r.car, r.time]),
+    }, name);
+  }
+});
+
 test("a drop of a folder and files: the folder's replays in vantor-info's order, and a row for one that cannot be read", async (t) => {
   const locked = path.join(work, "locked.rpl");  // as root only a file without read support refuses reading
   const writeOnly = fs.readdirSync("/sys/bus").map((bus) => `/sys/bus/${bus}/uevent`).find((file) => {
