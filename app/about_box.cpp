@@ -5,7 +5,7 @@
 namespace vantor::app {
 
 INT_PTR showAbout(HWND owner, HINSTANCE instance) {
-  return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, aboutProc, 0);
+  return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProc, 0);
 }
 
 INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {

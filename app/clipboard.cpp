@@ -1,7 +1,7 @@
 #include "app/clipboard.h"
 
+#include "app/utf16.h"
 #include "view/text_view.h"
-#include "view/window_content.h"
 
 namespace vantor::app {
 namespace {
@@ -10,26 +10,6 @@ namespace {
 // finish reading, short enough that the window never seems to hang.
 constexpr int kOpenAttempts = 8;
 constexpr DWORD kOpenRetryMs = 12;
-
-std::wstring wideFrom(UINT codePage, std::string_view bytes) {
-  if (bytes.empty()) return {};
-  const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
-  return wide;
-}
-
-std::string utf8From(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return {};
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-  return utf8;
-}
 
 bool openClipboard(HWND owner) {
   for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
@@ -56,11 +36,10 @@ HGLOBAL globalCopy(std::wstring_view text) {
 
 }  // namespace
 
-std::wstring copiedText(const std::string& path, const replay::ReplayInfo& info) {
-  // The text view takes paths as UTF-8, as vantor-info hands them over.
+std::wstring copiedText(const view::WindowContent& content) {
   std::string text;
-  view::appendTextView(text, view::makeWindowContent(utf8From(wideFrom(CP_ACP, path)), info));
-  return wideFrom(CP_UTF8, view::withCrLf(text));
+  view::appendTextView(text, content);
+  return wideFromUtf8(view::withCrLf(text));
 }
 
 bool putOnClipboard(HWND owner, std::wstring_view text) {

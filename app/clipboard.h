@@ -5,14 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "replay/replay_info.h"
+#include "view/window_content.h"
 
 namespace vantor::app {
 
-// What Copy puts on the clipboard for a replay loaded from path (bytes in
-// the system's code page): the text view vantor-info prints for it, in
-// UTF-16, lines ended by CR LF.
-std::wstring copiedText(const std::string& path, const replay::ReplayInfo& info);
+// What Copy puts on the clipboard for what the window shows: the text view
+// vantor-info prints for the same file, in UTF-16, lines ended by CR LF.
+std::wstring copiedText(const view::WindowContent& content);
 
 // Replaces the clipboard's content with text as CF_UNICODETEXT, owned by
 // owner: true when it is there. Another program may hold the clipboard for

@@ -11,6 +11,7 @@
 
 #include "app/about_box.h"
 #include "app/clipboard.h"
+#include "app/utf16.h"
 #include "resources/resource.h"
 #include "view/window_content.h"
 
@@ -36,29 +37,29 @@ void addListColumns(const MainWindow& window) {
   const int count = static_cast<int>(kColumnTitles.size());
   const int width = (rect.right - rect.left) / count;
   for (int i = 0; i < count; ++i) {
-    std::array<char, kColumnTitleLength> title{};
-    LoadStringA(window.instance, static_cast<UINT>(kColumnTitles[static_cast<std::size_t>(i)]), title.data(),
+    std::array<wchar_t, kColumnTitleLength> title{};
+    LoadStringW(window.instance, static_cast<UINT>(kColumnTitles[static_cast<std::size_t>(i)]), title.data(),
                 kColumnTitleLength);
-    LVCOLUMNA column{};
+    LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
     column.cx = i == count - 1 ? width - kLastColumnNarrowing : width;
     column.pszText = title.data();
     column.iSubItem = i;
-    SendMessageA(window.list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+    SendMessageW(window.list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
   }
 }
 
 void setSliderRanges(HWND dialog) {
   for (const int id : kSliderIds) {
-    SendDlgItemMessageA(dialog, id, TBM_SETRANGE, TRUE, MAKELPARAM(0, view::SLIDER_MAX));
-    SendDlgItemMessageA(dialog, id, TBM_SETTICFREQ, kTickFrequency, 0);
+    SendDlgItemMessageW(dialog, id, TBM_SETRANGE, TRUE, MAKELPARAM(0, view::SLIDER_MAX));
+    SendDlgItemMessageW(dialog, id, TBM_SETTICFREQ, kTickFrequency, 0);
   }
 }
 
 INT_PTR onInitDialog(HWND dialog, LPARAM param) {
   MainWindow* window = reinterpret_cast<StateHandOver*>(param)->state.release();
-  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(window));
+  SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(window));
   window->dialog = dialog;
   window->list = GetDlgItem(dialog, IDC_RECORDS);
   addListColumns(*window);
@@ -67,43 +68,36 @@ INT_PTR onInitDialog(HWND dialog, LPARAM param) {
   return TRUE;  // the dialog manager sets the default focus
 }
 
-// A replay the user asked for replaces the one shown, rows and all, even
-// when it turns out to be unreadable.
-void showReplacement(MainWindow& window, const std::string& path) {
-  SendMessageA(window.list, LVM_DELETEALLITEMS, 0, 0);
-  openReplay(window, path);
-}
-
 void loadChosenReplay(MainWindow& window) {
-  const std::optional<std::string> path = chooseReplayFile(window.dialog, window.instance, window.openBuffers);
-  if (path) showReplacement(window, *path);
+  const std::optional<std::wstring> path = chooseReplayFile(window.dialog, window.instance, window.openBuffers);
+  if (path) openReplay(window, *path);
 }
 
 // The window shows one replay, so only the first of several files counts.
-std::optional<std::string> firstDroppedFile(HDROP drop) {
-  const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+std::optional<std::wstring> firstDroppedFile(HDROP drop) {
+  const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
   if (length == 0) return std::nullopt;
-  std::string path(length, '\0');
-  if (DragQueryFileA(drop, 0, path.data(), length + 1) != length) return std::nullopt;
+  std::wstring path(length, L'\0');
+  if (DragQueryFileW(drop, 0, path.data(), length + 1) != length) return std::nullopt;
   return path;
 }
 
 // The handle is released whatever happens: the system allocated it for us.
 void onDropFiles(MainWindow* window, HDROP drop) {
-  std::optional<std::string> path;
+  std::optional<std::wstring> path;
   try {
     path = firstDroppedFile(drop);
   } catch (const std::bad_alloc&) {
     // Without the memory for the path the drop is ignored.
   }
   DragFinish(drop);
-  if (window != nullptr && path) showReplacement(*window, *path);
+  if (window != nullptr && path) openReplay(*window, *path);
 }
 
 void copyShownReplay(const MainWindow& window) {
   if (!window.shownPath) return;
   try {
-    putOnClipboard(window.dialog, copiedText(*window.shownPath, window.info));
+    putOnClipboard(window.dialog, copiedText(view::makeWindowContent(utf8From(*window.shownPath), window.info)));
   } catch (const std::bad_alloc&) {
     // Without the memory for the text there is nothing to copy.
   }
@@ -129,7 +123,7 @@ std::optional<POINT> contextMenuPoint(HWND dialog, LPARAM where) {
 void showContextMenu(MainWindow& window, LPARAM where) {
   const std::optional<POINT> at = contextMenuPoint(window.dialog, where);
   if (!at) return;
-  HMENU menu = LoadMenuA(window.instance, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
+  HMENU menu = LoadMenuW(window.instance, MAKEINTRESOURCEW(IDR_CONTEXT_MENU));
   if (menu == nullptr) return;
   HMENU popup = GetSubMenu(menu, 0);
   const auto state = static_cast<UINT>(MF_BYCOMMAND | (window.shownPath ? MF_ENABLED : MF_GRAYED));
@@ -171,13 +165,13 @@ void initCommonControls() {
 HWND createMainWindow(HINSTANCE instance) {
   StateHandOver handOver{std::make_unique<MainWindow>()};
   handOver.state->instance = instance;
-  return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), GetDesktopWindow(), mainWindowProc,
+  return CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), GetDesktopWindow(), mainWindowProc,
                             reinterpret_cast<LPARAM>(&handOver));
 }
 
 MainWindow* mainWindowOf(HWND dialog) {
-  if (GetWindowLongPtrA(dialog, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&mainWindowProc)) return nullptr;
-  return reinterpret_cast<MainWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  if (GetWindowLongPtrW(dialog, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&mainWindowProc)) return nullptr;
+  return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
 INT_PTR CALLBACK mainWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -203,7 +197,7 @@ INT_PTR CALLBACK mainWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
       return FALSE;
     case WM_NCDESTROY:
       delete mainWindowOf(dialog);
-      SetWindowLongPtrA(dialog, DWLP_USER, 0);
+      SetWindowLongPtrW(dialog, DWLP_USER, 0);
       return FALSE;
     default:
       return FALSE;

@@ -18,10 +18,10 @@ struct MainWindow {
   HINSTANCE instance = nullptr;
   HWND dialog = nullptr;
   HWND list = nullptr;
-  replay::ReplayInfo info;  // every load overwrites it in place
-  // The path of the last load that showed something, as loaded: what Copy
-  // copies. Nothing before the first, and then Copy does nothing.
-  std::optional<std::string> shownPath;
+  replay::ReplayInfo info;  // what the shown replay's file holds, and nothing else
+  // The path of the replay shown, as the system gave it: what Copy names.
+  // Nothing before the first load, and then Copy does nothing.
+  std::optional<std::wstring> shownPath;
   OpenDialogBuffers openBuffers;
 };
 
@@ -39,11 +39,11 @@ HWND createMainWindow(HINSTANCE instance);
 // The state of a window made by createMainWindow (null for any other).
 MainWindow* mainWindowOf(HWND dialog);
 
-// Loads path into the window's ReplayInfo and shows it: 0, or -1 when the
-// path names nothing, in which case the window stays as it was. Adds the
-// eight record rows without emptying the list first. The Open command and a
-// dropped file empty it, then call this.
-int openReplay(MainWindow& window, const std::string& path);
+// Reads the replay at path and shows what its file holds, in place of the
+// replay shown before, its eight record rows included: 0. When the file
+// cannot be read (nothing there, a folder, locked, not ours to read) the
+// answer is -1 and the window stays exactly as it was.
+int openReplay(MainWindow& window, const std::wstring& path);
 
 // The dialog procedure: TRUE for WM_INITDIALOG and for the Exit command,
 // FALSE for everything else, including what it acts on (among them

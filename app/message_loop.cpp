@@ -8,7 +8,7 @@ namespace {
 bool isAccelerator(HWND window, HACCEL accelerators, MSG& message) {
   if (accelerators == nullptr || window == nullptr) return false;
   if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
-  return TranslateAcceleratorA(window, accelerators, &message) != 0;
+  return TranslateAcceleratorW(window, accelerators, &message) != 0;
 }
 
 }  // namespace
@@ -17,10 +17,10 @@ int runMessageLoop(HWND window, HACCEL accelerators) {
   MSG message{};
   BOOL got = FALSE;
   // -1 means the call itself failed; it would fail again on every turn.
-  while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
     if (isAccelerator(window, accelerators, message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return got == 0 ? static_cast<int>(message.wParam) : 0;
 }

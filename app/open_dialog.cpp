@@ -2,9 +2,9 @@
 
 namespace vantor::app {
 
-OPENFILENAMEA makeOpenRequest(HWND owner, HINSTANCE instance, OpenDialogBuffers& buffers) {
-  buffers.path[0] = '\0';
-  OPENFILENAMEA request{};
+OPENFILENAMEW makeOpenRequest(HWND owner, HINSTANCE instance, OpenDialogBuffers& buffers) {
+  buffers.path[0] = L'\0';
+  OPENFILENAMEW request{};
   request.lStructSize = kOpenRequestSize;
   request.hwndOwner = owner;
   request.hInstance = instance;
@@ -23,10 +23,10 @@ UINT_PTR CALLBACK openDialogHook(HWND /*dialog*/, UINT message, WPARAM /*wParam*
   return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-std::optional<std::string> chooseReplayFile(HWND owner, HINSTANCE instance, OpenDialogBuffers& buffers) {
-  OPENFILENAMEA request = makeOpenRequest(owner, instance, buffers);
-  if (!GetOpenFileNameA(&request)) return std::nullopt;
-  return std::string(buffers.path.data());
+std::optional<std::wstring> chooseReplayFile(HWND owner, HINSTANCE instance, OpenDialogBuffers& buffers) {
+  OPENFILENAMEW request = makeOpenRequest(owner, instance, buffers);
+  if (!GetOpenFileNameW(&request)) return std::nullopt;
+  return std::wstring(buffers.path.data());
 }
 
 }  // namespace vantor::app

@@ -6,8 +6,10 @@
 #include <utility>
 
 #include "app/main_window.h"
+#include "app/utf16.h"
 #include "replay/reader.h"
 #include "resources/resource.h"
+#include "view/utf8_text.h"
 #include "view/window_content.h"
 
 namespace vantor::app {
@@ -35,7 +37,7 @@ void setTexts(HWND dialog, const WindowContent& content) {
       {IDC_TYRE_PRESSURE_LEFT, &content.tyrePressureLeft},
       {IDC_TYRE_PRESSURE_RIGHT, &content.tyrePressureRight},
   }};
-  for (const auto& [id, text] : fields) SetDlgItemTextA(dialog, id, text->c_str());
+  for (const auto& [id, text] : fields) SetDlgItemTextW(dialog, id, view::windows1252AsWide(*text).c_str());
 }
 
 // The trackbar pins a position outside its range to the nearer end.
@@ -43,7 +45,7 @@ void setSliders(HWND dialog, const view::SliderPositions& positions) {
   const std::array<int, kSliderIds.size()> values{positions.rideHeight, positions.shockStiffness,
                                                  positions.shockTravel, positions.toeIn, positions.brakeBalance};
   for (std::size_t i = 0; i < values.size(); ++i) {
-    SendDlgItemMessageA(dialog, kSliderIds[i], TBM_SETPOS, TRUE, values[i]);
+    SendDlgItemMessageW(dialog, kSliderIds[i], TBM_SETPOS, TRUE, values[i]);
   }
 }
 
@@ -53,22 +55,26 @@ void setChecks(HWND dialog, const WindowContent& content) {
   CheckDlgButton(dialog, IDC_DAMAGE, content.damage != 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void setSubItem(HWND list, int index, int subItem, std::string& text) {
-  LVITEMA item{};
+void setSubItem(HWND list, int index, int subItem, const std::string& windows1252) {
+  std::wstring text = view::windows1252AsWide(windows1252);
+  LVITEMW item{};
   item.iSubItem = subItem;
   item.pszText = text.data();
-  SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
+// The rows of the replay shown before go only now that the new one is read.
 // Each row is inserted with its place, then its other columns are set.
-void addRecordRows(HWND list, const WindowContent& content) {
+void showRecordRows(HWND list, const WindowContent& content) {
+  SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   int index = 0;
-  for (view::RecordRowTexts row : content.records) {
-    LVITEMA item{};
+  for (const view::RecordRowTexts& row : content.records) {
+    std::wstring place = view::windows1252AsWide(row.place);
+    LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = index;
-    item.pszText = row.place.data();
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    item.pszText = place.data();
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     setSubItem(list, index, 1, row.name);
     setSubItem(list, index, 2, row.car);
     setSubItem(list, index, 3, row.time);
@@ -78,15 +84,19 @@ void addRecordRows(HWND list, const WindowContent& content) {
 
 }  // namespace
 
-int openReplay(MainWindow& window, const std::string& path) {
-  if (replay::load(path, window.info) != 0) return -1;
-  const WindowContent content = view::makeWindowContent(path, window.info);
-  SetWindowTextA(window.dialog, content.caption.c_str());
+int openReplay(MainWindow& window, const std::wstring& path) {
+  replay::ReplayInfo info;
+  if (replay::load(path, info) != 0) return -1;
+  window.info = info;
+  window.shownPath = path;
+  // The views take paths as UTF-8, as vantor-info hands them over, so the
+  // caption here and in Copy is the one vantor-info prints.
+  const WindowContent content = view::makeWindowContent(utf8From(path), window.info);
+  SetWindowTextW(window.dialog, wideFromUtf8(content.caption).c_str());
   setTexts(window.dialog, content);
   setSliders(window.dialog, content.sliders);
   setChecks(window.dialog, content);
-  addRecordRows(window.list, content);
-  window.shownPath = path;
+  showRecordRows(window.list, content);
   return 0;
 }
 

@@ -12,9 +12,9 @@
 namespace {
 
 // No memory for the copy means no start-up path.
-std::string startupPathOfProcess() {
+std::wstring startupPathOfProcess() {
   try {
-    return vantor::app::startupPath(vantor::app::commandTail(GetCommandLineA()));
+    return vantor::app::startupPath(vantor::app::commandTail(GetCommandLineW()));
   } catch (const std::bad_alloc&) {
     return {};
   }
@@ -24,7 +24,7 @@ std::string startupPathOfProcess() {
 // template is freed rather than left behind.
 void attachMenu(HWND dialog, HINSTANCE instance) {
   HMENU fromTemplate = GetMenu(dialog);
-  if (SetMenu(dialog, LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAIN_MENU))) && fromTemplate != nullptr)
+  if (SetMenu(dialog, LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU))) && fromTemplate != nullptr)
     DestroyMenu(fromTemplate);
 }
 
@@ -32,7 +32,7 @@ void attachMenu(HWND dialog, HINSTANCE instance) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
   using namespace vantor::app;
-  const std::string path = startupPathOfProcess();  // held for the whole run
+  const std::wstring path = startupPathOfProcess();  // held for the whole run
   initCommonControls();
   HWND dialog = createMainWindow(instance);
   if (dialog == nullptr) return 0;
@@ -41,5 +41,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   ShowWindow(dialog, SW_SHOW);
   attachMenu(dialog, instance);
   // A resource of the module: freed with the process.
-  return runMessageLoop(dialog, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
+  return runMessageLoop(dialog, LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS)));
 }

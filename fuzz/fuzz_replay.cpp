@@ -1,7 +1,8 @@
-// One to three replays decoded one after the other into the one ReplayInfo
-// of a run, as the window loads them: each load is checked against a plain
-// statement of what it keeps from the load before, and the last replay's
-// JSON line must be valid.
+// One to three replays decoded one after the other into one ReplayInfo:
+// each decode is checked against a plain statement of what it takes from
+// the file and keeps of what the record held (a load starts from an empty
+// record, so there what it keeps is zeros), and the last replay's JSON
+// line must be valid.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <strings.h>
 

@@ -16,27 +16,15 @@ namespace {
 
 // The C runtime's status query matches wildcards and a bare drive ("C:",
 // that drive's current folder), which name no file for us.
-template <typename Char>
-bool namesNoFile(const std::basic_string<Char>& path) {
+bool namesNoFile(const std::wstring& path) {
   if (path.empty()) return true;
-  for (const Char c : path) {
-    if (c == Char('?') || c == Char('*')) return true;
-  }
-  return path.size() == 2 && path[1] == Char(':');
-}
-
-template <typename Char, typename Query>
-PathStatus statusWith(const std::basic_string<Char>& path, Query query) {
-  if (namesNoFile(path)) return {PathKind::missing, ENOENT};
-  struct _stat64 status{};
-  if (query(path.c_str(), &status) != 0) return {PathKind::missing, errno};
-  return {kindOf(status.st_mode), 0};
+  if (path.find_first_of(L"?*") != std::wstring::npos) return true;
+  return path.size() == 2 && path[1] == L':';
 }
 
 // The query also fails for "folder\", which a console user types to mean
 // the folder. "C:\" and "\" keep their separator: without it they name
-// something else. The window keeps the failure, since such a path would
-// give it an empty caption.
+// something else.
 std::wstring withoutTrailingSeparators(std::wstring path) {
   const auto isSeparator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
   while (path.size() > 1 && isSeparator(path.back()) && !(path.size() == 3 && path[1] == L':')) path.pop_back();
@@ -45,8 +33,12 @@ std::wstring withoutTrailingSeparators(std::wstring path) {
 
 }  // namespace
 
-PathStatus pathStatus(const std::string& path) { return statusWith(path, _stat64); }
-PathStatus pathStatus(const std::wstring& path) { return statusWith(withoutTrailingSeparators(path), _wstat64); }
+PathStatus pathStatus(const std::wstring& path) {
+  if (namesNoFile(path)) return {PathKind::missing, ENOENT};
+  struct _stat64 status{};
+  if (_wstat64(withoutTrailingSeparators(path).c_str(), &status) != 0) return {PathKind::missing, errno};
+  return {kindOf(status.st_mode), 0};
+}
 #else
 PathStatus pathStatus(const std::string& path) {
   struct stat status{};

@@ -2,58 +2,51 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 
 #include "replay/decode.h"
 #include "replay/layout.h"
-#include "replay/path_status.h"
 
 namespace vantor::replay {
 namespace {
 
+std::FILE* openForReading(const NativePath& path) {
+#ifdef _WIN32
+  return _wfopen(path.c_str(), L"rb");
+#else
+  return std::fopen(path.c_str(), "rb");
+#endif
+}
 
-// The first `wanted` bytes of the file, or fewer when it is shorter. A file
-// that cannot be opened or read (a directory, a locked file) gives nothing.
-template <typename Decode>
-int withFileStart(const std::string& path, std::size_t wanted, Decode decode) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return -1;
-  std::array<unsigned char, layout::kBytesUsed> buffer;
+// How many of the file's first bytes fill buffer, or nothing when the file
+// cannot be opened or read.
+std::optional<std::size_t> readStart(const NativePath& path, std::span<unsigned char> buffer) {
+  std::FILE* file = openForReading(path);
+  if (file == nullptr) return std::nullopt;
   std::size_t size = 0;
-  while (size < wanted) {
-    const std::size_t got = std::fread(buffer.data() + size, 1, wanted - size, file);
+  while (size < buffer.size()) {
+    const std::size_t got = std::fread(buffer.data() + size, 1, buffer.size() - size, file);
     if (got == 0) break;
     size += got;
   }
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  if (failed) return -1;
-  decode(ReplayBytes(buffer.data(), size));
-  return 0;
+  if (failed) return std::nullopt;
+  return size;
 }
 
 }  // namespace
 
-int load(const std::string& path, ReplayInfo& info) {
-  if (pathStatus(path).kind == PathKind::missing) return -1;
-  readGearRatios(path, info);
-  readMainFields(path, info);
-  readRecords(path, info);
+int load(const NativePath& path, ReplayInfo& info) {
+  // The status query keeps its own rules for wildcards and bare drives,
+  // and a folder is no replay however it opens.
+  if (pathStatus(path).kind != PathKind::file) return -1;
+  std::array<unsigned char, layout::kBytesUsed> buffer;
+  const std::optional<std::size_t> size = readStart(path, buffer);
+  if (!size) return -1;
+  info = ReplayInfo{};
+  decodeReplay(ReplayBytes(buffer.data(), *size), info, stderr);
   return 0;
-}
-
-int readGearRatios(const std::string& path, ReplayInfo& info) {
-  return withFileStart(path, layout::kGearPassEnd,
-                       [&](ReplayBytes bytes) { decodeGearRatios(bytes, info, stderr); });
-}
-
-int readMainFields(const std::string& path, ReplayInfo& info) {
-  return withFileStart(path, layout::kMainPassEnd,
-                       [&](ReplayBytes bytes) { decodeMainFields(bytes, info); });
-}
-
-int readRecords(const std::string& path, ReplayInfo& info) {
-  return withFileStart(path, layout::kRecordPassEnd,
-                       [&](ReplayBytes bytes) { decodeRecords(bytes, info); });
 }
 
 }  // namespace vantor::replay

@@ -1,22 +1,18 @@
 #pragma once
 
-#include <string>
-
+#include "replay/path_status.h"
 #include "replay/replay_info.h"
 
-// Loads a replay from a path, a byte string in the system's code page.
+// Loads a replay from a path as the platform gives it: UTF-16 on Windows,
+// the system's bytes elsewhere, never narrowed on the way to the file.
 namespace vantor::replay {
 
-// The whole load into info: -1 when path names nothing (info untouched;
-// a folder counts as something), else 0, whatever the passes met. Passes
-// that cannot read the file change nothing; the others still run.
-int load(const std::string& path, ReplayInfo& info);
-
-// The three passes of load, in its order. Each opens and closes the file
-// itself and returns -1 when it cannot read it, else 0. The gear pass
-// writes its message to standard error.
-int readGearRatios(const std::string& path, ReplayInfo& info);
-int readMainFields(const std::string& path, ReplayInfo& info);
-int readRecords(const std::string& path, ReplayInfo& info);
+// Reads the file's first bytes once and decodes them into a fresh record,
+// so that info then holds this file's values and nothing of an earlier
+// one: 0. When the path names nothing that can be read (nothing there, a
+// folder, a file another program holds locked, a file we may not read)
+// the answer is -1 and info is left as it was. An unknown gear step writes
+// its message to standard error.
+int load(const NativePath& path, ReplayInfo& info);
 
 }  // namespace vantor::replay

@@ -3,45 +3,44 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <cstdio>
 #include <cstring>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "app/message_loop.h"
-#include "replay/reader.h"
+#include "cli/vantor_info.h"
 #include "tests/app/window_probe.h"
-#include "view/text_view.h"
 
 namespace vantor::testing {
 namespace {
 
-// Drops the files as the shell does (ANSI names, the list ended by an extra
-// NUL); true when the window released the handle, as it must.
-bool drop(HWND dialog, const std::vector<std::string>& paths) {
-  std::string names;
-  for (const std::string& path : paths) names += path + '\0';
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size() + 1);
+// Drops the files as the shell does (UTF-16 names, the list ended by an
+// extra NUL); true when the window released the handle, as it must.
+bool drop(HWND dialog, const std::vector<std::wstring>& paths) {
+  std::wstring names;
+  for (const std::wstring& path : paths) names += path + L'\0';
+  const std::size_t size = (names.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + size);
   auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
   header->pFiles = sizeof(DROPFILES);
-  std::memcpy(header + 1, names.data(), names.size());
+  header->fWide = TRUE;
+  std::memcpy(header + 1, names.data(), size);
   GlobalUnlock(memory);
-  SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  SendMessageW(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
   return GlobalSize(memory) == 0;
 }
 
-// The text view of an ASCII-named replay, its lines ended by CR LF.
-std::wstring expectedCopy(const std::string& path) {
-  replay::ReplayInfo info;
-  EXPECT_EQ(replay::load(path, info), 0);
-  std::string text;
-  view::appendTextView(text, view::makeWindowContent(path, info));
+// What vantor-info prints for the file, as Copy must give it: in UTF-16,
+// lines ended by CR LF.
+std::wstring vantorInfoText(const TempDir& files, const std::wstring& path) {
+  const std::string out = files.pathOf("vantor-info.txt");
+  const cli::Streams streams{stdin, std::fopen(out.c_str(), "wb"), stderr};
+  EXPECT_EQ(cli::runVantorInfo(std::vector{app::utf8From(path)}, streams), 0);
+  std::fclose(streams.out);
+  std::ifstream in(out, std::ios::binary);
   std::string lines;
-  for (const char c : text) lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  std::wstring wide(lines.size(), L'\0');
-  const int size = static_cast<int>(lines.size());
-  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, lines.data(), size, wide.data(), size)));
-  return wide;
+  for (char c = 0; in.get(c);) lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return app::wideFromUtf8(lines);
 }
 
 // The clipboard's text, which is then emptied.
@@ -59,21 +58,28 @@ void copy(HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDM_EDIT_COPY, 0); }
 
 using DropAndCopy = MainWindowTest;
 
-TEST_F(DropAndCopy, DropShowsTheFirstFileInAnEmptiedList) {
-  const std::string first = write("first.rpl", sampleReplay());
-  const std::string second = write("second.rpl", sampleReplay().driverName("Nils Moor"));
-  EXPECT_TRUE(GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-  EXPECT_TRUE(drop(dialog, {first, second}));
-  EXPECT_TRUE(drop(dialog, {first, second}));
-  EXPECT_EQ(windowText(dialog), "Vantor : [first.rpl]");
-  EXPECT_EQ(listRows(list).size(), 8u);
-  // A file that cannot be read: the list is emptied, nothing else changes,
-  // and Copy still gives the replay shown, exactly.
-  EXPECT_TRUE(drop(dialog, {files.pathOf("missing.rpl")}));
-  EXPECT_TRUE(listRows(list).empty());
-  EXPECT_EQ(windowText(dialog), "Vantor : [first.rpl]");
+// The first of the dropped files replaces the replay shown: only what its
+// file holds, however short, and under a name in any script. A file that
+// cannot be read changes nothing, and Copy gives what vantor-info does.
+TEST_F(DropAndCopy, DropShowsWhatTheFirstFileHoldsAndNothingForAnUnreadableOne) {
+  const std::wstring full = write(L"full.rpl", sampleReplay().driverName("PREVDRVR").carName("PREVIOUSCAR1234"));
+  const std::wstring cut = write(L"\u30EC\u30FC\u30B9 \u0395\u03BB\u03BB\u03AC\u03B4\u03B1.rpl",
+                                 sampleReplay().driverName("Dome Kai").size(3620));
+  EXPECT_TRUE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  EXPECT_TRUE(drop(dialog, {full, cut}));
+  EXPECT_EQ(itemText(dialog, IDC_CAR), "PREVIOUSCAR1234");
+  EXPECT_TRUE(drop(dialog, {cut, full}));
+  EXPECT_EQ(windowText(dialog), "Vantor : [\u30EC\u30FC\u30B9 \u0395\u03BB\u03BB\u03AC\u03B4\u03B1.rpl]");
+  EXPECT_EQ(itemText(dialog, IDC_DRIVER), "Dome");  // the four bytes the file has of it
+  EXPECT_EQ(itemText(dialog, IDC_CAR), "");
+  const std::vector<std::string> shown = shownTexts();
+  const auto rows = listRows(list);
+  EXPECT_EQ(rows.size(), 8u);
+  EXPECT_TRUE(drop(dialog, {app::wideFromUtf8(files.pathOf("missing.rpl"))}));
+  EXPECT_EQ(shownTexts(), shown);
+  EXPECT_EQ(listRows(list), rows);
   copy(dialog);
-  EXPECT_EQ(takeClipboardText(), expectedCopy(first));
+  EXPECT_EQ(takeClipboardText(), vantorInfoText(files, cut));
 }
 
 // Opens the context menu at a corner of over and gives Copy's state in it,
@@ -114,7 +120,7 @@ void pressC(HWND dialog, HWND control, bool withControl) {
 
 // A private format left on the clipboard, which a copy must clear away.
 UINT leaveOtherFormat(HWND owner) {
-  const UINT format = RegisterClipboardFormatA("Vantor test leftover");
+  const UINT format = RegisterClipboardFormatW(L"Vantor test leftover");
   EXPECT_TRUE(OpenClipboard(owner) && EmptyClipboard() && SetClipboardData(format, GlobalAlloc(GMEM_MOVEABLE, 1)));
   CloseClipboard();
   return format;
@@ -142,15 +148,15 @@ TEST_F(DropAndCopy, CopiesOnceLoadedFromTheKeysOrTheMenuWaitingBrieflyForABusyCl
   EXPECT_EQ(takeClipboardText(), L"<no text>") << "nothing to copy before a load";
   EXPECT_EQ(copyStateInContextMenu(dialog, list, false), UINT{MF_GRAYED});
 
-  ASSERT_EQ(open(write("\xC9tape.rpl", sampleReplay())), 0);  // in the ANSI code page
+  const std::wstring path = write(L"\u00C9tape \u0424.rpl", sampleReplay());
+  ASSERT_EQ(open(path), 0);
   pressC(dialog, list, false);
   EXPECT_EQ(takeClipboardText(), L"<no text>");
   const UINT leftover = leaveOtherFormat(dialog);
   pressC(dialog, list, true);
   EXPECT_FALSE(IsClipboardFormatAvailable(leftover));
   const std::wstring copied = takeClipboardText();
-  EXPECT_NE(copied.find(L"\r\n  Caption               Vantor : [\u00C9tape.rpl]\r\n"), std::wstring::npos);
-  EXPECT_NE(copied.find(L"\r\n  Track                 C\u00F4te d'Azur\r\n"), std::wstring::npos);
+  EXPECT_EQ(copied, vantorInfoText(files, path));
   EXPECT_EQ(copyStateInContextMenu(dialog, dialog, false), static_cast<UINT>(-1)) << "the frame's menu is the system's";
   EXPECT_EQ(copyStateInContextMenu(dialog, list, true), UINT{MF_ENABLED});
   EXPECT_EQ(takeClipboardText(), copied);

@@ -3,10 +3,9 @@
 #include <windows.h>
 #include <dlgs.h>
 
-#include <array>
-#include <cstring>
-#include <string>
-#include <vector>
+#include <cstdlib>
+#include <cwchar>
+#include <memory>
 
 #include "app/about_box.h"
 #include "app/message_loop.h"
@@ -30,8 +29,12 @@ std::array<int, 7> settings(HWND dialog) {
 }
 
 // Sliders run from 0 to 40 ticked every two; the list has four titled
-// columns, the last four pixels narrower. Every value shows in its control.
+// columns, the last four pixels narrower. Every value shows in its control,
+// its letters right whatever the system's code page (also run under one
+// that is not Windows-1252).
 TEST_F(MainWindow, IsLaidOutAndShowsEveryValueOfAReplayInItsOwnControl) {
+  const char* codePage = std::getenv("VANTOR_EXPECT_CODE_PAGE");
+  ASSERT_EQ(GetACP(), codePage != nullptr ? std::stoul(codePage) : GetACP());
   for (const int id : app::kSliderIds) {
     EXPECT_EQ(SendDlgItemMessageA(dialog, id, TBM_GETRANGEMIN, 0, 0), 0) << id;
     EXPECT_EQ(SendDlgItemMessageA(dialog, id, TBM_GETRANGEMAX, 0, 0), view::SLIDER_MAX) << id;
@@ -55,28 +58,28 @@ TEST_F(MainWindow, IsLaidOutAndShowsEveryValueOfAReplayInItsOwnControl) {
   std::vector<std::string> empty(18, "");
   empty[0] = "Vantor";
   EXPECT_EQ(shownTexts(), empty);
-  ASSERT_EQ(open(write("race.rpl", sampleReplay())), 0);
+  ASSERT_EQ(open(write(L"race.rpl", sampleReplay().driverName("J\xFCrgen").recordName(7, "In\xE9s Garc\xED" "a"))), 0);
   const std::vector<std::string> expected{
-      "Vantor : [race.rpl]", "C\xF4te d'Azur", "Ilse K.", "Comet Vantage", "Backward", "5", "0.10", "-0.05", "0.00",
+      "Vantor : [race.rpl]", "C\u00F4te d'Azur", "J\u00FCrgen", "Comet Vantage", "Backward", "5", "0.10", "-0.05", "0.00",
       "0.05", "0.15", "0.20", "-0.10", "0.25", "7", "5", "32", "30"};
   EXPECT_EQ(shownTexts(), expected);
   EXPECT_EQ(settings(dialog), (std::array{16, 15, 26, 24, 25, 0, 1}));
   const auto rows = listRows(list);
   ASSERT_EQ(rows.size(), 8u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"1", "Ada Roux", "Comet Vantage", "01:30:93"}));
-  EXPECT_EQ(rows[7], (std::vector<std::string>{"8", "Hana Ito", "Comet Vantage", "01:41:54"}));
+  EXPECT_EQ(rows[7], (std::vector<std::string>{"8", "In\u00E9s Garc\u00EDa", "Comet Vantage", "01:41:54"}));
 
   // Sliders pin what is outside their range; any nonzero flag byte is checked.
-  ASSERT_EQ(open(write("high.rpl", sampleReplay().rideHeight(21).shockStiffness(0x7FFFFFFF).shockTravel(32)
+  ASSERT_EQ(open(write(L"high.rpl", sampleReplay().rideHeight(21).shockStiffness(0x7FFFFFFF).shockTravel(32)
                                        .toeIn(6).brakeBalance(71).automaticTransmission(0x80).damage(0xFF))), 0);
   EXPECT_EQ(settings(dialog), (std::array{40, 40, 40, 40, 40, 1, 1}));
-  ASSERT_EQ(open(write("low.rpl", sampleReplay().rideHeight(-21).shockStiffness(0).shockTravel(-31).toeIn(-6)
+  ASSERT_EQ(open(write(L"low.rpl", sampleReplay().rideHeight(-21).shockStiffness(0).shockTravel(-31).toeIn(-6)
                                       .brakeBalance(29).damage(0))), 0);
   EXPECT_EQ(settings(dialog), (std::array{0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(MainWindow, OtherCommandsChangeNothingAndExitQuitsWithZero) {
-  ASSERT_EQ(open(write("race.rpl", sampleReplay())), 0);
+  ASSERT_EQ(open(write(L"race.rpl", sampleReplay())), 0);
   const std::vector<std::string> before = shownTexts();
   // The Direction field shares its number with the Load command, so it must never notify.
   EXPECT_FALSE(GetWindowLongPtrA(GetDlgItem(dialog, IDC_DIRECTION), GWL_STYLE) & SS_NOTIFY);
@@ -91,41 +94,42 @@ TEST_F(MainWindow, OtherCommandsChangeNothingAndExitQuitsWithZero) {
   EXPECT_EQ(drainMessages(), 0);
 }
 
-TEST(OpenRequest, HasTheClassicSizeTheReplayFilterAndAnEmptyPath) {
-  app::OpenDialogBuffers buffers;
-  std::strcpy(buffers.path.data(), "C:\\earlier\\choice.rpl");
-  const OPENFILENAMEA request = app::makeOpenRequest(nullptr, nullptr, buffers);
+TEST(OpenRequest, HasTheClassicSizeTheReplayFilterAndAnEmptyPathOfAnyLength) {
+  auto buffers = std::make_unique<app::OpenDialogBuffers>();
+  buffers->path[0] = L'C';
+  const OPENFILENAMEW request = app::makeOpenRequest(nullptr, nullptr, *buffers);
   EXPECT_EQ(request.lStructSize, sizeof(void*) == 4 ? 76u : 136u);  // the classic layout, without later fields
-  EXPECT_EQ(std::memcmp(request.lpstrFilter, "Replayfiles(*.rpl)\0*.rpl\0All Files\0*.*\0", 40), 0);
+  EXPECT_EQ(std::wmemcmp(request.lpstrFilter, L"Replayfiles(*.rpl)\0*.rpl\0All Files\0*.*\0", 40), 0);
   EXPECT_EQ(request.nFilterIndex, 1u);
-  EXPECT_EQ(request.lpstrFile, buffers.path.data());
-  EXPECT_EQ(request.nMaxFile, 256u);
-  EXPECT_EQ(buffers.path[0], '\0');
+  EXPECT_EQ(request.lpstrFile, buffers->path.data());
+  EXPECT_EQ(request.nMaxFile, 32768u);  // the longest path the system holds
+  EXPECT_EQ(buffers->path[0], L'\0');
   EXPECT_EQ(request.Flags, 0x0088182Cu);
   EXPECT_EQ(app::openDialogHook(nullptr, WM_INITDIALOG, 0, 0), TRUE);
   EXPECT_EQ(app::openDialogHook(nullptr, WM_NOTIFY, 0, 0), FALSE);
 }
 
 TEST_F(MainWindow, LoadCancelledChangesNothingAndAChosenReplayReplacesTheShownOne) {
-  ASSERT_EQ(open(write("first.rpl", sampleReplay())), 0);
+  ASSERT_EQ(open(write(L"first.rpl", sampleReplay())), 0);
   const auto rows = listRows(list);
   const auto cancel = [](HWND open) { PostMessageA(open, WM_COMMAND, IDCANCEL, 0); };
   EXPECT_TRUE(duringModal("Open", cancel, [&] { command(0, 0, FALSE); }));
   EXPECT_EQ(windowText(dialog), "Vantor : [first.rpl]");
   EXPECT_EQ(listRows(list), rows);
 
-  const std::string second = write("second.rpl", sampleReplay().driverName("Tomas V.").recordName(0, "Zora Quill"));
+  const std::wstring second =
+      write(L"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1 \u6771\u4EAC.rpl", sampleReplay().driverName("Tomas V.").recordName(0, "Zora Quill"));
   HWND owner = nullptr;
   const auto choose = [&](HWND open) {
     owner = GetWindow(open, GW_OWNER);
     // The file name control is a combo box or, in some versions, an edit.
     HWND name = GetDlgItem(open, cmb13) != nullptr ? GetDlgItem(open, cmb13) : GetDlgItem(open, edt1);
-    SetWindowTextA(name, second.c_str());
+    SetWindowTextW(name, second.c_str());
     PostMessageA(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(open, IDOK)));
   };
   EXPECT_TRUE(duringModal("Open", choose, [&] { command(0, 0, FALSE); }));
   EXPECT_EQ(owner, dialog);
-  EXPECT_EQ(windowText(dialog), "Vantor : [second.rpl]");
+  EXPECT_EQ(windowText(dialog), "Vantor : [\u0395\u03BB\u03BB\u03AC\u03B4\u03B1 \u6771\u4EAC.rpl]");
   EXPECT_EQ(itemText(dialog, IDC_DRIVER), "Tomas V.");
   ASSERT_EQ(listRows(list).size(), 8u);
   EXPECT_EQ(listRows(list)[0][1], "Zora Quill");
@@ -146,7 +150,7 @@ TEST_F(MainWindow, AboutIsOwnedByTheWindowAndEnterOrEscapeCloseIt) {
     otherCommand = app::aboutProc(about, WM_COMMAND, 3, 0);  // leaves it open
     PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
   };
-  EXPECT_TRUE(duringModal("About", escape, [&] { closedWith = app::showAbout(dialog, GetModuleHandleA(nullptr)); }));
+  EXPECT_TRUE(duringModal("About", escape, [&] { closedWith = app::showAbout(dialog, GetModuleHandleW(nullptr)); }));
   EXPECT_EQ(closedWith, IDCANCEL);
   EXPECT_EQ(otherCommand, FALSE);
 }

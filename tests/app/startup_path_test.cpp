@@ -6,24 +6,24 @@ namespace vantor::app {
 namespace {
 
 TEST(CommandTail, SkipsTheProgramNameAndTheBlanksAndControlsAfterIt) {
-  EXPECT_EQ(commandTail(R"(prog.exe    C:\race.rpl)"), R"(C:\race.rpl)");
-  EXPECT_EQ(commandTail("prog.exe\t\x01 race.rpl "), "race.rpl ");
-  EXPECT_EQ(commandTail(R"("C:\Program Files\prog.exe" "a b.rpl")"), R"("a b.rpl")");
-  EXPECT_EQ(commandTail(R"("C:\prog.exe)"), "");
-  EXPECT_EQ(commandTail("prog.exe   "), "");
-  // Windows-1252 letters: a signed char must not pass for a control character.
-  EXPECT_EQ(commandTail("pr\xF6g.exe \xE9t\xE9.rpl"), "\xE9t\xE9.rpl");
+  EXPECT_EQ(commandTail(LR"(prog.exe    C:\race.rpl)"), LR"(C:\race.rpl)");
+  EXPECT_EQ(commandTail(L"prog.exe\t\x01 race.rpl "), L"race.rpl ");
+  EXPECT_EQ(commandTail(LR"("C:\Program Files\prog.exe" "a b.rpl")"), LR"("a b.rpl")");
+  EXPECT_EQ(commandTail(LR"("C:\prog.exe)"), L"");
+  EXPECT_EQ(commandTail(L"prog.exe   "), L"");
+  // Letters of any script are neither blanks nor controls.
+  EXPECT_EQ(commandTail(L"\u03C0r\u00F6g.exe \u0395\u03BB\u03BB\u03AC \u6771\u4EAC.rpl"), L"\u0395\u03BB\u03BB\u03AC \u6771\u4EAC.rpl");
 }
 
 TEST(StartupPath, RunsFromAfterTheFirstQuoteToBeforeTheLastOrIsTheTailWhole) {
-  EXPECT_EQ(startupPath(R"("C:\My Replays\race.rpl")"), R"(C:\My Replays\race.rpl)");
-  EXPECT_EQ(startupPath(R"(-x "C:\race.rpl" -y)"), R"(C:\race.rpl)");
-  EXPECT_EQ(startupPath(R"("a.rpl" "b.rpl")"), R"(a.rpl" "b.rpl)");
-  EXPECT_EQ(startupPath(R"("C:\race.rpl)"), R"(C:\race.rpl)");
-  EXPECT_EQ(startupPath(R"("")"), "");
+  EXPECT_EQ(startupPath(LR"("C:\My Replays\race.rpl")"), LR"(C:\My Replays\race.rpl)");
+  EXPECT_EQ(startupPath(LR"(-x "C:\race.rpl" -y)"), LR"(C:\race.rpl)");
+  EXPECT_EQ(startupPath(LR"("a.rpl" "b.rpl")"), LR"(a.rpl" "b.rpl)");
+  EXPECT_EQ(startupPath(LR"("C:\race.rpl)"), LR"(C:\race.rpl)");
+  EXPECT_EQ(startupPath(LR"("")"), L"");
   // Without quotes, the tail whole.
-  EXPECT_EQ(startupPath(R"(C:\My Replays\race.rpl  )"), R"(C:\My Replays\race.rpl  )");
-  EXPECT_EQ(startupPath(commandTail("vantor.exe")), "");
+  EXPECT_EQ(startupPath(LR"(C:\My Replays\race.rpl  )"), LR"(C:\My Replays\race.rpl  )");
+  EXPECT_EQ(startupPath(commandTail(L"vantor.exe")), L"");
 }
 
 }  // namespace

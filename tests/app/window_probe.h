@@ -5,21 +5,25 @@
 #include <commctrl.h>
 
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/utf16.h"
 #include "tests/support/replay_builder.h"
 #include "tests/support/temp_dir.h"
 
-// Reads the main window's controls back the way a user sees them.
+// Reads the main window's controls back the way a user sees them, in
+// UTF-16 as the controls hold them, given as UTF-8 to compare.
 namespace vantor::testing {
 
 inline std::string windowText(HWND window) {
-  std::array<char, 512> text{};
-  GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-  return text.data();
+  std::array<wchar_t, 512> text{};
+  GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+  return app::utf8From(text.data());
 }
 
 inline std::string itemText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
@@ -29,9 +33,13 @@ inline std::vector<std::vector<std::string>> listRows(HWND list) {
   std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(ListView_GetItemCount(list)));
   for (std::size_t row = 0; row < rows.size(); ++row) {
     for (int column = 0; column < 4; ++column) {
-      std::array<char, 512> text{};
-      ListView_GetItemText(list, static_cast<int>(row), column, text.data(), static_cast<int>(text.size()));
-      rows[row].emplace_back(text.data());
+      std::array<wchar_t, 512> text{};
+      LVITEMW item{};
+      item.iSubItem = column;
+      item.pszText = text.data();
+      item.cchTextMax = static_cast<int>(text.size());
+      SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+      rows[row].push_back(app::utf8From(text.data()));
     }
   }
   return rows;
@@ -42,9 +50,9 @@ inline std::vector<std::vector<std::string>> listRows(HWND list) {
 inline int drainMessages() {
   int quitCode = -1;
   MSG message{};
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) quitCode = static_cast<int>(message.wParam);
-    else DispatchMessageA(&message);
+    else DispatchMessageW(&message);
   }
   return quitCode;
 }
@@ -62,7 +70,7 @@ inline bool duringModal(const std::string& caption, const std::function<void(HWN
   constexpr int kGraceTicks = 40;
   int ticksSinceAction = -1;
   onModalTick = [&] {
-    HWND found = FindWindowA(nullptr, caption.c_str());
+    HWND found = FindWindowW(nullptr, app::wideFromUtf8(caption).c_str());
     if (found == nullptr || !IsWindowVisible(found)) return;
     if (ticksSinceAction < 0) {
       ticksSinceAction = 0;
@@ -85,7 +93,7 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     app::initCommonControls();
     drainMessages();
-    dialog = app::createMainWindow(GetModuleHandleA(nullptr));
+    dialog = app::createMainWindow(GetModuleHandleW(nullptr));
     ASSERT_NE(dialog, nullptr) << "error " << GetLastError();
     list = app::mainWindowOf(dialog)->list;
   }
@@ -94,10 +102,14 @@ class MainWindowTest : public ::testing::Test {
     drainMessages();
   }
 
-  std::string write(const std::string& name, const ReplayBuilder& replay) const {
-    return files.write(name, replay.bytes());
+  // Writes the replay as name (in any script) and returns the full path.
+  std::wstring write(const std::wstring& name, const ReplayBuilder& replay) const {
+    const std::filesystem::path path = std::filesystem::path(files.path()) / name;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(replay.bytes().data()),
+                                                 static_cast<std::streamsize>(replay.bytes().size()));
+    return path.wstring();
   }
-  int open(const std::string& path) const { return app::openReplay(*app::mainWindowOf(dialog), path); }
+  int open(const std::wstring& path) const { return app::openReplay(*app::mainWindowOf(dialog), path); }
   // Sends the command of the menu bar's item (menu, item) as a click does; checks the answer.
   void command(int menu, int item, INT_PTR answer) const {
     const UINT id = GetMenuItemID(GetSubMenu(GetMenu(dialog), menu), item);

@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""The real vantor.exe under Wine on an X display, started as a user starts
-it: with a quoted path that holds spaces, with no argument, with a path that
-names nothing. Each time its window, and no other (no message box), must come
-up with the right caption, and Alt+F4 must end it with exit status 0.
+"""The real vantor.exe under Wine, started with a quoted path that holds
+spaces, a name in Greek and Japanese letters, no argument, a missing path:
+only its window, with the right caption, comes up; Alt+F4 ends it with 0.
 
     vantor_e2e.py VANTOR_EXE MAKE_SAMPLE_EXE      (exit 77: no display)
 """
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -59,9 +59,12 @@ def main():
         replay = os.path.join(work, "My Replays", "race day.rpl")
         os.mkdir(os.path.dirname(replay))
         subprocess.run(["wine", make_sample, windows_path(replay)], check=True)
+        # Copied here: the maker takes its path in the ANSI code page.
+        foreign = shutil.copy(replay, os.path.join(work, "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u6771\u4eac.rpl"))
         # Wine quotes an argument that holds spaces, as a Windows shell does.
         problems = [(name, problem_with(exe, arguments, caption)) for name, arguments, caption in [
             ("quoted path with spaces", [windows_path(replay)], "Vantor : [race day.rpl]"),
+            ("Greek and Japanese name", [windows_path(foreign)], f"Vantor : [{os.path.basename(foreign)}]"),
             ("no argument", [], "Vantor"),
             ("missing path", [windows_path(os.path.join(work, "none.rpl"))], "Vantor")]]
     for name, problem in problems:

@@ -1,9 +1,9 @@
-// What a load reads, what it keeps from the load before, and what it says.
+// What decoding takes from a file and keeps of what a record held; what a
+// load reads, and what it says.
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <string>
 
 #include "replay/decode.h"
@@ -16,11 +16,16 @@ namespace {
 
 using vantor::testing::ReplayBuilder;
 
+// The test folder's paths are ASCII, so any conversion keeps them.
+NativePath native(const std::string& path) { return std::filesystem::path(path).native(); }
+
+// Decoding into a record that already holds values: each field keeps what
+// the file's bytes do not reach, as the fuzzer's model states it.
 class Reader : public ::testing::Test {
  protected:
-  // Loads the first `size` bytes of replay into the one info, as the window does.
+  // Decodes the first `size` bytes of replay into the one info.
   void loadFirst(const ReplayBuilder& replay, std::size_t size = SIZE_MAX) {
-    ASSERT_EQ(load(dir.write("replay" + std::to_string(files++) + ".rpl", replay.firstBytes(size)), info), 0);
+    decodeReplay(replay.firstBytes(size), info, stderr);
   }
 
   // A full replay whose every field differs from what a blank builder writes.
@@ -31,41 +36,23 @@ class Reader : public ::testing::Test {
     loadFirst(full);
   }
 
-  // What decoding wrote to its message stream.
-  std::string decodeMessages(const ReplayBuilder& replay) {
-    const std::string path = dir.pathOf("messages.txt");
-    std::FILE* messages = std::fopen(path.c_str(), "wb");
-    decodeReplay(replay.bytes(), info, messages);
-    std::fclose(messages);
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
   testing::TempDir dir;
-  int files = 0;
   ReplayInfo info;
 };
 
-TEST_F(Reader, UnknownGearStopsThePassInSlotOrderWithOneMessage) {
+TEST_F(Reader, UnknownGearStopsThePassInSlotOrder) {
   ReplayBuilder first;
   for (std::size_t slot = 0; slot < 8; ++slot) first.gear(slot, 32768);
   loadFirst(first);
   ReplayBuilder second;
   for (std::size_t slot = 0; slot < 8; ++slot) second.gear(slot, -3276);
   second.gear(2, 3277).driverName("Later");
-  EXPECT_EQ(decodeMessages(second), "Error in read GearRatio\n");
+  loadFirst(second);
   EXPECT_EQ(info.gears[1].text.view(), "-0.05");
   // 3rd..6th, then reverse and final: read after the failing slot though
   // they lie first in the file, so they keep what they held.
   for (std::size_t slot = 2; slot < 8; ++slot) EXPECT_EQ(info.gears[slot].text.view(), "0.50") << slot;
   EXPECT_EQ(info.driverName.view(), "Later");  // the other passes still run
-  EXPECT_EQ(decodeMessages(first), "");
-}
-
-TEST_F(Reader, LoadWritesTheGearMessageToStandardError) {
-  ::testing::internal::CaptureStderr();
-  loadFirst(ReplayBuilder().gear(7, 1));
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Error in read GearRatio\n");
 }
 
 TEST_F(Reader, UnknownTrackAndDirectionKeepThePreviousTexts) {
@@ -112,29 +99,29 @@ TEST_F(Reader, TemporariesCutByTheEndReadZeroBeyondIt) {
   EXPECT_EQ(info.shockStiffness, 0x1234);
 }
 
-TEST_F(Reader, MissingPathChangesNothingAndAFolderNothingButExists) {
+TEST_F(Reader, PathsThatCannotBeReadChangeNothing) {
   loadFull();
   const ReplayInfo before = info;
-  EXPECT_EQ(load(dir.pathOf("nothing-here.rpl"), info), -1);
-  EXPECT_EQ(load("", info), -1);
-  EXPECT_EQ(load(dir.path(), info), 0);
-  EXPECT_EQ(readMainFields(dir.path(), info), -1);
+  EXPECT_EQ(load(native(dir.pathOf("nothing-here.rpl")), info), -1);
+  EXPECT_EQ(load({}, info), -1);
+  EXPECT_EQ(load(native(dir.path()), info), -1);  // a folder opens on some systems, but holds no replay
   EXPECT_EQ(info, before);
 }
 
-TEST_F(Reader, DecodingHeldBytesEqualsLoadingTheFile) {
+// A load shows one file alone: its bytes decoded into an empty record,
+// whatever the record held, with the gear message on standard error.
+TEST_F(Reader, LoadDecodesTheFileIntoAFreshRecord) {
   ReplayBuilder replay = testing::sampleReplay();
   replay.trackKey("monaco2").monteCarloTime(4, -80).gear(6, 77);
-  for (const std::size_t size : {0u, 120u, 3500u, 3560u, 4583u, 9000u}) {
-    ReplayInfo fromFile, fromBytes;
-    fromFile.carName.assign("kept");
-    fromBytes.carName.assign("kept");
+  for (const std::size_t size : {0u, 120u, 3500u, 3620u, 4583u, 9000u}) {
+    loadFull();
+    ReplayInfo fresh;
     const auto bytes = replay.firstBytes(size);
+    decodeReplay(bytes, fresh, stderr);
     ::testing::internal::CaptureStderr();
-    ASSERT_EQ(load(dir.write("same.rpl", bytes), fromFile), 0);
-    decodeReplay(bytes, fromBytes, stderr);
-    ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(fromFile, fromBytes) << size;
+    ASSERT_EQ(load(native(dir.write("cut.rpl", bytes)), info), 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), size >= 3484 ? "Error in read GearRatio\n" : "") << size;
+    EXPECT_EQ(info, fresh) << size;
   }
 }
 

@@ -62,7 +62,6 @@ class ReplayBuilder {
   void writeTo(const std::string& path) const;
 
  private:
-  using L = decltype(replay::layout::kLaps);  // placeholder replaced below
   // Little-endian, the low `width` bytes of value.
   ReplayBuilder& intAt(std::size_t offset, std::int64_t value, std::size_t width);
   ReplayBuilder& int32At(std::size_t offset, std::int32_t value) { return intAt(offset, value, 4); }
