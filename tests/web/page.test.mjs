@@ -35,6 +35,7 @@ before(async () => {
   });
   await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
   origin = `http://127.0.0.1:${server.address().port}`;
+  // Playwright adds --headless, --no-sandbox (which root needs) and a fresh profile.
   browser = await chromium.launch({
     executablePath: process.env.VANTOR_CHROMIUM ?? "/usr/lib/chromium/chromium-headless-shell",
     args: ["--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
