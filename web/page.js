@@ -95,6 +95,7 @@ async function openNow(files) {
 function progress(done, total) {
   const bar = $("progress");
   bar.hidden = done === total;
+  $("status").setAttribute("aria-busy", done !== total);  // screen readers hear the end, not every slice
   Object.assign(bar, {max: total, value: done});
   const count = `${replays.length} replay${replays.length === 1 ? "" : "s"}`;
   $("progress-text").textContent = done === total ? `${count} loaded.` : `Reading ${done} of ${total} …`;
