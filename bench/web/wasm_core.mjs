@@ -1,0 +1,35 @@
+// The WebAssembly side of bench/web-core, in Node's engine (the browser's),
+// over the same files: the module's own entry point called directly, then
+// through the page's core.js, which adds copying the bytes in and decoding
+// the three texts out. Prints nanoseconds per replay for each.
+import fs from "node:fs";
+import path from "node:path";
+
+const [site, rounds, ...names] = process.argv.slice(2);
+const wasm = fs.readFileSync(path.join(site, "vantor.wasm"));
+const files = names.map((name) => ({name, bytes: fs.readFileSync(name).subarray(0, 4583)}));
+
+function timed(call) {
+  for (const file of files) call(file);  // warm up the compiler's top tier
+  const start = process.hrtime.bigint();
+  for (let round = 0; round < Number(rounds); ++round) files.forEach(call);
+  return Math.round(Number(process.hrtime.bigint() - start) / (Number(rounds) * files.length));
+}
+
+// Directly: bytes and names placed in the module's memory once.
+const closed = () => 8;
+const system = {fd_close: closed, fd_seek: closed, fd_write: closed};
+const {instance} = await WebAssembly.instantiate(wasm, {wasi_snapshot_preview1: system});
+const core = instance.exports;
+core._initialize();
+const place = (bytes) => {
+  const at = core.alloc(bytes.length + 1);
+  new Uint8Array(core.memory.buffer, at, bytes.length).set(bytes);
+  return [at, bytes.length];
+};
+for (const file of files) file.args = [...place(file.bytes), ...place(new TextEncoder().encode(file.name))];
+const direct = timed((file) => core.show(...file.args));
+
+const {loadCore} = await import(path.resolve(site, "core.js"));
+const page = await loadCore(wasm);
+console.log(direct, timed((file) => page.show(file.bytes, file.name)));
