@@ -97,7 +97,8 @@ void onDropFiles(MainWindow* window, HDROP drop) {
 void copyShownReplay(const MainWindow& window) {
   if (!window.shownPath) return;
   try {
-    putOnClipboard(window.dialog, copiedText(view::makeWindowContent(utf8From(*window.shownPath), window.info, window.shownSize)));
+    const std::string path = utf8From(*window.shownPath);
+    putOnClipboard(window.dialog, copiedText(view::makeWindowContent(path, window.info, window.shownBytes)));
   } catch (const std::bad_alloc&) {
     // Without the memory for the text there is nothing to copy.
   }

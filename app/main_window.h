@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <array>
-#include <cstdint>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -24,7 +24,7 @@ struct MainWindow {
   // The path of the replay shown, as the system gave it: what Copy names.
   // Nothing before the first load, and then Copy does nothing.
   std::optional<std::wstring> shownPath;
-  std::uint64_t shownSize = 0;  // its file's size, which tells a file cut short
+  std::size_t shownBytes = 0;  // how many its file held of those a load reads: less when cut short
   OpenDialogBuffers openBuffers;
 };
 

@@ -3,13 +3,10 @@
 #include <commctrl.h>
 
 #include <array>
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include "app/main_window.h"
 #include "app/utf16.h"
-#include "replay/layout.h"
 #include "replay/reader.h"
 #include "resources/resource.h"
 #include "view/utf8_text.h"
@@ -87,15 +84,14 @@ void showRecordRows(HWND list, const WindowContent& content) {
 
 int openReplay(MainWindow& window, const std::wstring& path) {
   replay::ReplayInfo info;
-  if (replay::load(path, info) != 0) return -1;
+  const int held = replay::load(path, info);
+  if (held < 0) return -1;
   window.info = info;
   window.shownPath = path;
-  std::error_code unknown;  // then taken for a whole file
-  window.shownSize = std::filesystem::file_size(std::filesystem::path(path), unknown);
-  if (unknown) window.shownSize = replay::layout::kBytesUsed;
+  window.shownBytes = static_cast<std::size_t>(held);
   // The views take paths as UTF-8, as vantor-info hands them over, so the
   // caption here and in Copy is the one vantor-info prints.
-  const WindowContent content = view::makeWindowContent(utf8From(path), window.info, window.shownSize);
+  const WindowContent content = view::makeWindowContent(utf8From(path), window.info, window.shownBytes);
   SetWindowTextW(window.dialog, wideFromUtf8(content.caption).c_str());
   setTexts(window.dialog, content);
   setSliders(window.dialog, content);

@@ -46,7 +46,7 @@ int load(const NativePath& path, ReplayInfo& info) {
   if (!size) return -1;
   info = ReplayInfo{};
   decodeReplay(ReplayBytes(buffer.data(), *size), info, stderr);
-  return 0;
+  return static_cast<int>(*size);
 }
 
 }  // namespace vantor::replay

@@ -56,9 +56,9 @@ struct WindowContent {
   friend bool operator==(const WindowContent&, const WindowContent&) = default;
 };
 
-// What the window shows after path was loaded into info; fileSize, when
-// known, tells whether the file held every byte that the load reads.
-WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info,
-                                std::uint64_t fileSize = replay::layout::kBytesUsed);
+// What the window shows after path was loaded into info. fileSize, how many
+// bytes the file holds (or at least as many as were read), tells whether
+// it held every byte that the load reads: every caller knows it.
+WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::uint64_t fileSize);
 
 }  // namespace vantor::view

@@ -45,7 +45,7 @@ WindowContent decoded(const unsigned char* bytes, std::size_t size, const char* 
   if (!gearsComplete && message != nullptr) {
     message->append(written).append("a gear ratio is not a known step: it and the gears after it are left empty\n");
   }
-  return vantor::view::makeWindowContent(std::string_view(name, nameSize), info);
+  return vantor::view::makeWindowContent(std::string_view(name, nameSize), info, size);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ std::string lineOf(const view::WindowContent& content) {
 TEST(JsonLine, WritesTheSampleWithItsKeysInOrder) {
   replay::ReplayInfo info;
   replay::decodeReplay(vantor::testing::sampleReplay().bytes(), info, stderr);
-  const std::string line = lineOf(view::makeWindowContent("d\\sample.rpl", info));
+  const std::string line = lineOf(view::makeWindowContent("d\\sample.rpl", info, 24576));
   EXPECT_TRUE(line.starts_with(
       R"({"path":"d\\sample.rpl","caption":"Vantor : [sample.rpl]","track":"C)" "\u00F4" R"(te d'Azur",)"
       R"("driver":"Ilse K.","car":"Comet Vantage","direction":"Backward","laps":"5",)"
@@ -38,7 +38,7 @@ TEST(JsonLine, WritesTheSampleWithItsKeysInOrder) {
 }
 
 TEST(JsonLine, AnyBytesMakeValidJsonOfTheSameTexts) {
-  view::WindowContent content = view::makeWindowContent("", {});
+  view::WindowContent content = view::makeWindowContent("", {}, 0);
   content.path = "bad\xFF\"\\\x01\xE2\x82|\xE0\x80\x80.rpl";  // one U+FFFD for each longest invalid start
   content.caption = "Vantor : [\xC3\xA9]";
   content.driver = "\"\\/\b\f\n\r\t\x1F";

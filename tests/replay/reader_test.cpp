@@ -2,6 +2,7 @@
 // load reads, and what it says.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -119,7 +120,7 @@ TEST_F(Reader, LoadDecodesTheFileIntoAFreshRecord) {
     const auto bytes = replay.firstBytes(size);
     decodeReplay(bytes, fresh, stderr);
     ::testing::internal::CaptureStderr();
-    ASSERT_EQ(load(native(dir.write("cut.rpl", bytes)), info), 0);
+    ASSERT_EQ(load(native(dir.write("cut.rpl", bytes)), info), static_cast<int>(std::min<std::size_t>(size, 4583)));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), size >= 3484 ? "Error in read GearRatio\n" : "") << size;
     EXPECT_EQ(info, fresh) << size;
   }

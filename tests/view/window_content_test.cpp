@@ -14,7 +14,7 @@ TEST(WindowContent, CaptionShowsTheNameAfterTheLastBackslashButTheFirst) {
       {"C:\\Replays\\race.rpl", "Vantor : [race.rpl]"}, {"race.rpl", "Vantor : [race.rpl]"},
       {"\\race.rpl", "Vantor : [\\race.rpl]"},          {"C:/Replays/race.rpl", "Vantor : [C:/Replays/race.rpl]"},
       {"a\\b\\", "Vantor : []"},                         {"", "Vantor : []"}};
-  for (const auto& [path, caption] : captions) EXPECT_EQ(makeWindowContent(path, {}).caption, caption) << path;
+  for (const auto& [path, caption] : captions) EXPECT_EQ(makeWindowContent(path, {}, 0).caption, caption) << path;
   const std::string longName(300, 'n');
   EXPECT_EQ(captionFor("C:\\" + longName), "Vantor : [" + longName.substr(0, 245));
 }
