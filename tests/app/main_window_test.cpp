@@ -60,10 +60,12 @@ TEST_F(MainWindow, IsLaidOutAndShowsEveryValueOfAReplayInItsOwnControl) {
   std::vector<std::string> empty(18, "");
   empty[0] = "Vantor";
   EXPECT_EQ(shownTexts(), empty);
-  ASSERT_EQ(open(write(L"race.rpl", sampleReplay().driverName("J\xFCrgen").recordName(7, "In\xE9s Garc\xED" "a"))), 0);
+  // Windows-1252 letters from both halves of its upper range.
+  const auto replay = sampleReplay().driverName("J\xFCrgen").carName("Comet \x8Aport").recordName(7, "In\xE9s Garc\xED" "a");
+  ASSERT_EQ(open(write(L"race.rpl", replay)), 0);
   const std::vector<std::string> expected{
-      "Vantor : [race.rpl]", "C\u00F4te d'Azur", "J\u00FCrgen", "Comet Vantage", "Backward", "5", "0.10", "-0.05", "0.00",
-      "0.05", "0.15", "0.20", "-0.10", "0.25", "7", "5", "32", "30"};
+      "Vantor : [race.rpl]", "C\u00F4te d'Azur", "J\u00FCrgen", "Comet \u0160port", "Backward", "5", "0.10", "-0.05",
+      "0.00", "0.05", "0.15", "0.20", "-0.10", "0.25", "7", "5", "32", "30"};
   EXPECT_EQ(shownTexts(), expected);
   EXPECT_EQ(settings(dialog), (std::array{16, 15, 26, 24, 25, 0, 1}));
   const auto rows = listRows(list);
