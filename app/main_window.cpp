@@ -11,7 +11,6 @@
 
 #include "app/about_box.h"
 #include "app/clipboard.h"
-#include "app/utf16.h"
 #include "resources/resource.h"
 #include "view/window_content.h"
 
@@ -97,8 +96,7 @@ void onDropFiles(MainWindow* window, HDROP drop) {
 void copyShownReplay(const MainWindow& window) {
   if (!window.shownPath) return;
   try {
-    const std::string path = utf8From(*window.shownPath);
-    putOnClipboard(window.dialog, copiedText(view::makeWindowContent(path, window.info, window.shownBytes)));
+    putOnClipboard(window.dialog, copiedText(shownContent(window)));
   } catch (const std::bad_alloc&) {
     // Without the memory for the text there is nothing to copy.
   }

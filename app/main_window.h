@@ -11,6 +11,7 @@
 #include "replay/replay_info.h"
 #include "resources/resource.h"
 #include "view/tuning.h"
+#include "view/window_content.h"
 
 namespace vantor::app {
 
@@ -51,6 +52,11 @@ MainWindow* mainWindowOf(HWND dialog);
 // cannot be read (nothing there, a folder, locked, not ours to read) the
 // answer is -1 and the window stays exactly as it was.
 int openReplay(MainWindow& window, const std::wstring& path);
+
+// What the window shows of its replay, and so what Copy copies; only once
+// a replay is shown. The views take paths as UTF-8, as vantor-info hands
+// them over, so the caption here is the one vantor-info prints.
+view::WindowContent shownContent(const MainWindow& window);
 
 // The dialog procedure: TRUE for WM_INITDIALOG and for the Exit command,
 // FALSE for everything else, including what it acts on (among them

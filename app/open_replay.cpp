@@ -82,6 +82,10 @@ void showRecordRows(HWND list, const WindowContent& content) {
 
 }  // namespace
 
+WindowContent shownContent(const MainWindow& window) {
+  return view::makeWindowContent(utf8From(window.shownPath.value()), window.info, window.shownBytes);
+}
+
 int openReplay(MainWindow& window, const std::wstring& path) {
   replay::ReplayInfo info;
   const int held = replay::load(path, info);
@@ -89,9 +93,7 @@ int openReplay(MainWindow& window, const std::wstring& path) {
   window.info = info;
   window.shownPath = path;
   window.shownBytes = static_cast<std::size_t>(held);
-  // The views take paths as UTF-8, as vantor-info hands them over, so the
-  // caption here and in Copy is the one vantor-info prints.
-  const WindowContent content = view::makeWindowContent(utf8From(path), window.info, window.shownBytes);
+  const WindowContent content = shownContent(window);
   SetWindowTextW(window.dialog, wideFromUtf8(content.caption).c_str());
   setTexts(window.dialog, content);
   setSliders(window.dialog, content);

@@ -269,7 +269,7 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.key("bytesHeld");
   line.number(static_cast<std::int64_t>(content.bytesHeld));
   line.key("isCut");
-  line.put(content.isCut ? "true" : "false");
+  line.put(content.isCut() ? "true" : "false");
   line.key("records");
   writeRecords(line, content);
   line.key("format");

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -252,7 +251,7 @@ class Run {
     if (!replay::decodeReplay(bytes, info, streams_.err)) {
       note(path, "gear ratio not a known step; that gear and the ones after it are left empty");
     }
-    return view::makeWindowContent(path, info, static_cast<std::uint64_t>(got.size));
+    return view::makeWindowContent(path, info, bytes.size());
   }
 
   std::optional<view::WindowContent> load(const std::string& path) {

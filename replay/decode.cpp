@@ -34,8 +34,6 @@ void decodeLaps(ReplayBytes file, ReplayInfo& info) {
   info.lapsText.assign(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
-}  // namespace
-
 bool decodeGearRatios(ReplayBytes file, ReplayInfo& info, std::FILE* messages) {
   for (std::size_t slot = 0; slot < kGearSlotCount; ++slot) {
     const int index = gearStepIndex(int32ZeroFilled(file, layout::kGearSlotOffsets[slot]));
@@ -81,6 +79,8 @@ void decodeRecords(ReplayBytes file, ReplayInfo& info) {
     readText(file, layout::kRecordCars + layout::kRecordTextWidth * i, info.records[i].car);
   }
 }
+
+}  // namespace
 
 bool decodeReplay(ReplayBytes file, ReplayInfo& info, std::FILE* messages) {
   const bool gearsComplete = decodeGearRatios(file, info, messages);

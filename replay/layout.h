@@ -42,13 +42,8 @@ constexpr std::array<std::size_t, 8> kGearSlotOffsets = {
     kFirstGear,      kFirstGear + 4,  kFirstGear + 8, kFirstGear + 12,
     kFirstGear + 16, kFirstGear + 20, kReverse,       kFinalDrive};
 
-// How much of the file each pass needs; nothing beyond the car name matters.
-constexpr std::size_t kGearPassEnd = kFirstGear + 24;
-constexpr std::size_t kRecordPassEnd = kRecordCars + 8 * kRecordTextWidth;
-constexpr std::size_t kMainPassEnd = kCarName + kCarNameWidth;
-constexpr std::size_t kBytesUsed = kMainPassEnd;
-
+// How much of the file a load reads: the car name is the last field.
+constexpr std::size_t kBytesUsed = kCarName + kCarNameWidth;
 static_assert(kBytesUsed == 4583);
-static_assert(kGearPassEnd <= kBytesUsed && kRecordPassEnd <= kBytesUsed);
 
 }  // namespace vantor::replay::layout

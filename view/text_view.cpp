@@ -139,7 +139,7 @@ void appendTextView(std::string& out, const WindowContent& content) {
   appendPadded(out, "Caption", kLabelWidth);
   appendShownPath(out, content.caption);
   out += '\n';
-  if (content.isCut) {
+  if (content.isCut()) {
     appendField(out, label::kCutShort,
                 "holds " + std::to_string(content.bytesHeld) + " of the " + std::to_string(replay::layout::kBytesUsed) +
                     " bytes read: what lies past its end is not its own");

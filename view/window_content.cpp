@@ -12,7 +12,7 @@ int signedByte(std::uint8_t stored) { return stored < 0x80 ? stored : stored - 0
 
 }  // namespace
 
-WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::uint64_t fileSize) {
+WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::size_t fileSize) {
   WindowContent content;
   content.path = path;
   content.caption = captionFor(path);
@@ -33,8 +33,7 @@ WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo&
   content.automaticTransmission = signedByte(info.automaticTransmission);
   content.damage = signedByte(info.damage);
   content.isMonteCarlo = info.isMonteCarlo;
-  content.bytesHeld = static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, replay::layout::kBytesUsed));
-  content.isCut = content.bytesHeld < replay::layout::kBytesUsed;
+  content.bytesHeld = std::min(fileSize, replay::layout::kBytesUsed);
   for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
     const replay::RecordRow& row = info.records[i];
     content.records[i] = {std::to_string(i + 1), std::string(row.name.view()), std::string(row.car.view()),

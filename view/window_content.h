@@ -48,17 +48,17 @@ struct WindowContent {
   int automaticTransmission = 0;  // the stored byte, signed: 0 clear, else checked
   int damage = 0;
   bool isMonteCarlo = false;  // the record times came from the Monte Carlo table
-  // Of the bytes a load reads, how many the file holds. A file cut short
-  // leaves the values past its end as they were: they are not its own.
+  // Of the bytes a load reads, how many the file holds. The values past the
+  // end of a file cut short (0 or empty) are not its own.
   std::size_t bytesHeld = replay::layout::kBytesUsed;
-  bool isCut = false;
   std::array<RecordRowTexts, replay::kRecordCount> records;
+  [[nodiscard]] bool isCut() const { return bytesHeld < replay::layout::kBytesUsed; }
   friend bool operator==(const WindowContent&, const WindowContent&) = default;
 };
 
 // What the window shows after path was loaded into info. fileSize, how many
 // bytes the file holds (or at least as many as were read), tells whether
 // it held every byte that the load reads: every caller knows it.
-WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::uint64_t fileSize);
+WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::size_t fileSize);
 
 }  // namespace vantor::view

@@ -41,9 +41,9 @@ const readStart = (file) => (file.error ? Promise.resolve(file.error) :
 // be read, or what about it is not as a replay should be.
 function noteFor(replay, message) {
   if (replay.error) return `cannot be read: ${replay.error.message || replay.error.name}`;
-  const notes = [], info = replay.info, held = info.bytesHeld ?? replay.bytes.length;
+  const notes = [], info = replay.info, held = info.bytesHeld;
   if (held === 0) notes.push("empty file");
-  else if (info.isCut ?? held < kBytesRead) notes.push(`cut short: ${held} of ${kBytesRead} bytes`);
+  else if (info.isCut) notes.push(`cut short: ${held} of ${kBytesRead} bytes`);
   if (message) notes.push(message.trim().replaceAll("\n", "; "));
   if (held > 0 && info.track === "") notes.push("no known track");
   return notes.join("; ");
@@ -161,7 +161,7 @@ function show(replay) {
   for (const key of ["automaticTransmission", "damage"]) $(key).checked = info[key] !== 0;
   for (const [, key] of kSliders) {
     $(`slider-${key}`).value = info.sliders[key];
-    $(`stored-${key}`).textContent = info.stored?.[key] ?? "";
+    $(`stored-${key}`).textContent = info.stored[key];
   }
   for (const key of ["downforce", "tyrePressure"]) info[key].forEach((v, i) => ($(`${key}-${i}`).textContent = v));
   info.gears.forEach((g, i) => ($(`gear-${i}`).textContent = g));
@@ -171,6 +171,8 @@ function show(replay) {
   for (const row of $("list").tBodies[0].rows) row.toggleAttribute("aria-current", row.replay === replay);
 }
 
+// The text view is made again here rather than kept for each of what may be
+// thousands of replays.
 async function copy() {
   const {text} = (await core).show(shown.bytes, shown.name);
   try {

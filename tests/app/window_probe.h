@@ -105,8 +105,7 @@ class MainWindowTest : public ::testing::Test {
   // Writes the replay as name (in any script) and returns the full path.
   std::wstring write(const std::wstring& name, const ReplayBuilder& replay) const {
     const std::filesystem::path path = std::filesystem::path(files.path()) / name;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(replay.bytes().data()),
-                                                 static_cast<std::streamsize>(replay.bytes().size()));
+    writeFile(path, replay.bytes());
     return path.wstring();
   }
   int open(const std::wstring& path) const { return app::openReplay(*app::mainWindowOf(dialog), path); }

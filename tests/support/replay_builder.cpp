@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <stdexcept>
+#include <system_error>
 
 namespace vantor::testing {
 
@@ -29,10 +30,10 @@ std::vector<unsigned char> ReplayBuilder::firstBytes(std::size_t count) const {
 
 void ReplayBuilder::writeTo(const std::string& path) const { writeFile(path, bytes_); }
 
-void writeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+void writeFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + path);
+  if (!out) throw std::filesystem::filesystem_error("cannot write", path, std::make_error_code(std::errc::io_error));
 }
 
 ReplayBuilder sampleReplay() {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,7 +75,7 @@ class ReplayBuilder {
 // A complete, plausible replay with invented names: the project's sample.
 ReplayBuilder sampleReplay();
 
-// Writes bytes to path, replacing the file.
-void writeFile(const std::string& path, const std::vector<unsigned char>& bytes);
+// Writes bytes to path (a name in any script), replacing the file.
+void writeFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes);
 
 }  // namespace vantor::testing
