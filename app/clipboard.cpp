@@ -1,7 +1,7 @@
 #include "app/clipboard.h"
 
 #include "app/utf16.h"
-#include "view/text_view.h"
+#include "report/text_view.h"
 
 namespace vantor::app {
 namespace {
@@ -38,8 +38,8 @@ HGLOBAL globalCopy(std::wstring_view text) {
 
 std::wstring copiedText(const view::WindowContent& content) {
   std::string text;
-  view::appendTextView(text, content);
-  return wideFromUtf8(view::withCrLf(text));
+  report::appendTextView(text, content);
+  return wideFromUtf8(report::withCrLf(text));
 }
 
 bool putOnClipboard(HWND owner, std::wstring_view text) {

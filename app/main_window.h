@@ -30,12 +30,9 @@ struct MainWindow {
 };
 
 // The sliders, in the order of view::kTuningFields.
-constexpr std::array<int, view::kTuningFields.size()> sliderIds() {
-  std::array<int, view::kTuningFields.size()> ids{};
-  for (std::size_t i = 0; i != ids.size(); ++i) ids[i] = view::kTuningFields[i].sliderId;
-  return ids;
-}
-inline constexpr auto kSliderIds = sliderIds();
+inline constexpr std::array kSliderIds{IDC_RIDE_HEIGHT, IDC_SHOCK_STIFFNESS, IDC_SHOCK_TRAVEL, IDC_TOE_IN,
+                                       IDC_BRAKE_BALANCE};
+static_assert(kSliderIds.size() == view::kTuningFields.size(), "one slider for each tuning setting");
 
 // Registers the slider and list view classes; once, before the window.
 void initCommonControls();

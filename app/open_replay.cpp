@@ -9,7 +9,6 @@
 #include "app/utf16.h"
 #include "replay/reader.h"
 #include "resources/resource.h"
-#include "view/utf8_text.h"
 #include "view/window_content.h"
 
 namespace vantor::app {
@@ -37,7 +36,7 @@ void setTexts(HWND dialog, const WindowContent& content) {
       {IDC_TYRE_PRESSURE_LEFT, &content.tyrePressureLeft},
       {IDC_TYRE_PRESSURE_RIGHT, &content.tyrePressureRight},
   }};
-  for (const auto& [id, text] : fields) SetDlgItemTextW(dialog, id, view::windows1252AsWide(*text).c_str());
+  for (const auto& [id, text] : fields) SetDlgItemTextW(dialog, id, windows1252AsWide(*text).c_str());
 }
 
 // The trackbar pins a position outside its range to the nearer end.
@@ -54,7 +53,7 @@ void setChecks(HWND dialog, const WindowContent& content) {
 }
 
 void setSubItem(HWND list, int index, int subItem, const std::string& windows1252) {
-  std::wstring text = view::windows1252AsWide(windows1252);
+  std::wstring text = windows1252AsWide(windows1252);
   LVITEMW item{};
   item.iSubItem = subItem;
   item.pszText = text.data();
@@ -67,7 +66,7 @@ void showRecordRows(HWND list, const WindowContent& content) {
   SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   int index = 0;
   for (const view::RecordRowTexts& row : content.records) {
-    std::wstring place = view::windows1252AsWide(row.place);
+    std::wstring place = windows1252AsWide(row.place);
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = index;

@@ -10,14 +10,16 @@
 #include <system_error>
 #include <vector>
 
-#include "cli/diff.h"
 #include "cli/file_system.h"
-#include "cli/json_line.h"
 #include "replay/decode.h"
+#include "replay/file_start.h"
 #include "replay/layout.h"
 #include "replay/path_status.h"
 #include "replay/tables.h"
-#include "view/text_view.h"
+#include "report/diff.h"
+#include "report/json_line.h"
+#include "report/schema.h"
+#include "report/text_view.h"
 #include "view/utf8_text.h"
 #include "view/window_content.h"
 
@@ -29,12 +31,15 @@ namespace vantor::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using replay::OpenFolder;
+using replay::ReadBuffer;
+using replay::ReadResult;
 
 // The exit status for a wrong command line, and for a --diff that cannot
 // compare, as diff and cmp give it.
 constexpr int kTrouble = 2;
 
-constexpr std::string_view kUsage =
+constexpr std::string_view kUsageStart =
     "usage: vantor-info [--json] PATH...\n"
     "       vantor-info [--json] --diff A B\n"
     "       vantor-info --schema | --help | --version\n"
@@ -55,8 +60,9 @@ constexpr std::string_view kUsage =
     "\n"
     "Record times read minutes:seconds:hundredths (01:30:93 is 1 min 30.93 s).\n"
     "Tuning shows each value as the file stores it beside its slider's place;\n"
-    "shock stiffness is stored in 16.16 fixed point (65536 is 1.0). A file cut\n"
-    "short says how many of the 4583 bytes read it holds.\n"
+    "shock stiffness is stored in 16.16 fixed point (65536 is 1.0). A file cut\n";
+
+constexpr std::string_view kUsageEnd =
     "\n"
     "Exit status: 0 when every file was read, 1 when some file could not be\n"
     "(the others are still printed), 2 on a usage error. With --diff: 0 when\n"
@@ -70,6 +76,13 @@ struct Options {
   std::vector<std::string> paths;
   std::string problem;  // what was wrong, for a usage error
 };
+
+std::string usage() {
+  std::string text(kUsageStart);
+  text.append("short says how many of the ").append(std::to_string(replay::layout::kBytesUsed));
+  text.append(" bytes read it holds.\n").append(kUsageEnd);
+  return text;
+}
 
 // Options may stand anywhere among the paths; "--" ends them, so that a
 // file named like an option can still be read. A lone "-" is a path.
@@ -151,15 +164,9 @@ std::string joined(const std::string& folder, const std::string& name) {
 }
 
 replay::PathStatus statusOf(const std::string& path) {
-#ifdef _WIN32
-  try {
-    return replay::pathStatus(toFsPath(path).native());
-  } catch (const std::exception&) {  // not UTF-8: names nothing
-    return {replay::PathKind::missing, EILSEQ};
-  }
-#else
-  return replay::pathStatus(path);
-#endif
+  const auto native = nativePath(path);
+  if (!native) return {replay::PathKind::missing, EILSEQ};
+  return replay::pathStatus(*native);
 }
 
 class Run {
@@ -170,12 +177,12 @@ class Run {
     const auto a = load(options_.paths[0]);
     const auto b = load(options_.paths[1]);
     if (!a || !b) return kTrouble;
-    const std::vector<Difference> found = differences(*a, *b);
+    const std::vector<report::Difference> found = report::differences(*a, *b);
     block_.clear();
     if (options_.json) {
-      appendDiffJson(block_, *a, *b, found);
+      report::appendDiffJson(block_, *a, *b, found);
     } else {
-      appendDiffText(block_, *a, *b, found);
+      report::appendDiffText(block_, *a, *b, found);
     }
     if (write(block_) && std::fflush(streams_.out) != 0) writeFailed();
     if (anyFailed_) return kTrouble;
@@ -207,18 +214,20 @@ class Run {
       std::error_code ec;
       entries = listFolder(folder, ec);
       if (ec) {
-        report(folder, ec.message());
+        fail(folder, ec.message());
         return true;
       }
     } catch (const std::exception& error) {  // a name the system cannot convert
-      report(folder, error.what());
+      fail(folder, error.what());
       return true;
     }
-    const OpenFolder open(folder);
+    const OpenFolder open(nativePath(folder).value_or(replay::NativePath{}));
     for (const FolderEntry& entry : entries) {
       const std::string path = joined(folder, entry.name);
       const bool goOn = entry.isFolder ? showFolder(path) : show(load(path, [&](ReadBuffer buffer) {
-        return open.readFileStart(entry.name, path, buffer);
+        const auto name = nativePath(entry.name), native = nativePath(path);
+        if (!name || !native) return ReadResult{-1, EILSEQ};
+        return open.readFileStart(*name, *native, buffer);
       }));
       if (!goOn) return false;
     }
@@ -229,9 +238,9 @@ class Run {
     if (!content) return true;
     block_.clear();
     if (options_.json) {
-      appendJsonLine(block_, *content);
+      report::appendJsonLine(block_, *content);
     } else {
-      view::appendTextView(block_, *content);
+      report::appendTextView(block_, *content);
     }
     return write(block_);
   }
@@ -242,30 +251,31 @@ class Run {
   std::optional<view::WindowContent> load(const std::string& path, Read read) {
     std::array<unsigned char, replay::layout::kBytesUsed> buffer;
     const ReadResult got = read(ReadBuffer(buffer));
-    if (got.size < 0) {
-      report(path, got.error);
+    if (got.bytesHeld < 0) {
+      fail(path, std::strerror(got.error));
       return std::nullopt;
     }
-    replay::ReplayInfo info;
-    const auto bytes = replay::ReplayBytes(buffer.data(), static_cast<std::size_t>(got.size));
-    if (!replay::decodeReplay(bytes, info, streams_.err)) {
-      note(path, "gear ratio not a known step; that gear and the ones after it are left empty");
+    const replay::DecodedReplay decoded =
+        replay::decodeFile(replay::ReplayBytes(buffer.data(), static_cast<std::size_t>(got.bytesHeld)));
+    if (!decoded.gearsComplete) {
+      std::fputs(replay::kGearRatioError, streams_.err);
+      note(path, std::string(replay::kGearNote));
     }
-    return view::makeWindowContent(path, info, bytes.size());
+    return view::makeWindowContent(path, decoded.info, decoded.bytesHeld);
   }
 
   std::optional<view::WindowContent> load(const std::string& path) {
-    if (path == "-") return load(path, [&](ReadBuffer buffer) { return readStreamStart(streams_.in, buffer); });
+    if (path == "-") return load(path, [&](ReadBuffer buffer) { return replay::readStreamStart(streams_.in, buffer); });
     return loadFile(path, statusOf(path));
   }
 
   // A path already asked about once: the answer is not asked for again.
   std::optional<view::WindowContent> loadFile(const std::string& path, const replay::PathStatus& status) {
     if (status.kind == replay::PathKind::missing) {
-      report(path, std::strerror(status.error));
+      fail(path, std::strerror(status.error));
       return std::nullopt;
     }
-    return load(path, [&](ReadBuffer buffer) { return readFileStart(path, buffer); });
+    return load(path, [&](ReadBuffer buffer) { return replay::readFileStart(*nativePath(path), buffer); });
   }
 
   bool write(const std::string& text) {
@@ -281,7 +291,7 @@ class Run {
     std::fprintf(streams_.err, "vantor-info: cannot write the output: %s\n", std::strerror(errno));
   }
 
-  void report(const std::string& path, const std::string& reason) {
+  void fail(const std::string& path, const std::string& reason) {
     anyFailed_ = true;
     note(path, reason);
   }
@@ -311,13 +321,13 @@ int runVantorInfo(std::span<const std::string> args, const Streams& streams) {
   const Options options = parseOptions(args);
   switch (options.action) {
     case Action::help:
-      put(kUsage, streams.out);
+      put(usage(), streams.out);
       return 0;
     case Action::version:
       std::fputs("vantor-info " VANTOR_VERSION "\n", streams.out);
       return 0;
     case Action::schema:
-      std::fputs(kJsonSchema, streams.out);
+      std::fputs(report::kJsonSchema, streams.out);
       return 0;
     case Action::usageError:
       put("vantor-info: " + options.problem + "; see vantor-info --help\n", streams.err);

@@ -19,7 +19,4 @@ struct Streams {
 // handled so far.
 int runVantorInfo(std::span<const std::string> args, const Streams& streams);
 
-// The JSON Schema of the --json objects, from cli/vantor-info.schema.json.
-extern const char* const kJsonSchema;
-
 }  // namespace vantor::cli

@@ -13,7 +13,7 @@
 #include <string>
 #include <type_traits>
 
-#include "cli/json_line.h"
+#include "report/json_line.h"
 #include "replay/decode.h"
 #include "replay/layout.h"
 #include "replay/reader.h"
@@ -94,7 +94,7 @@ replay::ReplayInfo expectedAfterLoad(replay::ReplayInfo info, const Bytes& file)
 // as a JSON library of its own judges it.
 void checkJsonLine(const view::WindowContent& content) {
   std::string line;
-  cli::appendJsonLine(line, content);
+  report::appendJsonLine(line, content);
   require(line.find('\n') == line.size() - 1 && nlohmann::json::accept(line), "one line of valid JSON");
 }
 
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   const int loads = input.ConsumeIntegralInRange(1, 3);
   replay::ReplayInfo info;
-  std::size_t lastSize = 0;
+  std::size_t bytesHeld = 0;
   for (int i = 0; i < loads; ++i) {
     const bool last = i + 1 == loads;
     const Bytes file = last ? input.ConsumeRemainingBytes<std::uint8_t>()
@@ -113,8 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const replay::ReplayInfo expected = expectedAfterLoad(info, file);
     replay::decodeReplay(file, info, messages);
     require(info == expected, "what a load keeps and what it takes from the file");
-    lastSize = file.size();
+    bytesHeld = file.size();
   }
-  checkJsonLine(view::makeWindowContent("C:\\Replays\\last.rpl", info, lastSize));
+  checkJsonLine(view::makeWindowContent("C:\\Replays\\last.rpl", info, bytesHeld));
   return 0;
 }

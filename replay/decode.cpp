@@ -38,7 +38,7 @@ bool decodeGearRatios(ReplayBytes file, ReplayInfo& info, std::FILE* messages) {
   for (std::size_t slot = 0; slot < kGearSlotCount; ++slot) {
     const int index = gearStepIndex(int32ZeroFilled(file, layout::kGearSlotOffsets[slot]));
     if (index < 0) {
-      std::fputs(kGearRatioError, messages);
+      if (messages != nullptr) std::fputs(kGearRatioError, messages);
       return false;
     }
     info.gears[slot].text.assign(gearStepText(index));
@@ -87,6 +87,14 @@ bool decodeReplay(ReplayBytes file, ReplayInfo& info, std::FILE* messages) {
   decodeMainFields(file, info);
   decodeRecords(file, info);
   return gearsComplete;
+}
+
+DecodedReplay decodeFile(ReplayBytes file) {
+  DecodedReplay decoded;
+  if (file.size() > layout::kBytesUsed) file = file.first(layout::kBytesUsed);
+  decoded.bytesHeld = file.size();
+  decoded.gearsComplete = decodeReplay(file, decoded.info, nullptr);
+  return decoded;
 }
 
 }  // namespace vantor::replay

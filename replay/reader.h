@@ -10,7 +10,7 @@ namespace vantor::replay {
 // Reads the file's first bytes once and decodes them into a fresh record,
 // so that info then holds this file's values and nothing of an earlier
 // one. The answer is how many bytes the file held of the layout::kBytesUsed
-// a replay has (fewer for a file cut short). When the path names nothing
+// a replay has (fewer for a file cut short): its bytesHeld. When the path names nothing
 // that can be read (nothing there, a folder, a file another program holds
 // locked, a file we may not read) it is -1 and info is left as it was. An
 // unknown gear step writes its message to standard error.

@@ -27,8 +27,9 @@ struct RecordRow {
   friend bool operator==(const RecordRow&, const RecordRow&) = default;
 };
 
-// What one replay decodes into. Loads write into the same instance, so a
-// field that a file does not set keeps the value of the file before.
+// What one replay decodes into. decodeReplay writes over whatever the
+// record holds; decodeFile and load start from an empty one, so a record
+// they give holds its own file's values only.
 struct ReplayInfo {
   FixedText<21> trackName;
   bool isMonteCarlo = false;

@@ -1,5 +1,6 @@
 // Photographs the web page in headless Chromium for the README: the
-// single-file page from file://, a few replays opened, the sample shown.
+// single-file page from file://, a few replays opened, the first shown;
+// run by `tools/web --screenshots`.
 //   node tools/web-screenshot.mjs PAGE.html OUTPUT.png REPLAY...
 import path from "node:path";
 import {fileURLToPath, pathToFileURL} from "node:url";

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "replay/replay_info.h"
-#include "resources/resource.h"
 
 namespace vantor::view {
 
@@ -20,12 +19,12 @@ int shockTravelPosition(std::int32_t stored);
 int toeInPosition(std::int32_t stored);
 int brakeBalancePosition(std::int32_t stored);
 
-// One tuning setting, everything every view needs to show it.
+// One tuning setting, everything every screen needs to show it.
 struct TuningField {
-  std::string_view label;  // the text view's and --diff's
-  std::string_view key;    // the JSON line's, under "stored" and "sliders"
-  int sliderId;            // the window's trackbar
-  std::int32_t (*stored)(const replay::ReplayInfo&);
+  std::string_view label;        // the text view's and --diff's
+  std::string_view sliderLabel;  // beside its slider, in the window and on the page
+  std::string_view key;          // the JSON line's, under "stored" and "sliders"
+  std::int32_t (*storedIn)(const replay::ReplayInfo&);
   int (*position)(std::int32_t stored);
 };
 
@@ -34,17 +33,18 @@ constexpr std::int32_t storedValue(const replay::ReplayInfo& info) {
   return info.*Field;
 }
 
-// The five in the order every view shows them. The window content, the
-// text view, the JSON line, --diff and the window's sliders all walk this
-// one table, so none of them can pair a value with another's name.
+// The five in the order every screen shows them. The window content, the
+// text view, the JSON line, --diff, the window's sliders and the page all
+// walk this one table, so none of them can pair a value with another's name.
 inline constexpr std::array<TuningField, 5> kTuningFields{{
-    {"Ride height", "rideHeight", IDC_RIDE_HEIGHT, storedValue<&replay::ReplayInfo::rideHeight>, rideHeightPosition},
-    {"Shock stiffness", "shockStiffness", IDC_SHOCK_STIFFNESS, storedValue<&replay::ReplayInfo::shockStiffness>,
+    {"Ride height", "Shocks - Ride Height", "rideHeight", storedValue<&replay::ReplayInfo::rideHeight>,
+     rideHeightPosition},
+    {"Shock stiffness", "Shocks - Stiffness", "shockStiffness", storedValue<&replay::ReplayInfo::shockStiffness>,
      shockStiffnessPosition},
-    {"Shock travel", "shockTravel", IDC_SHOCK_TRAVEL, storedValue<&replay::ReplayInfo::shockTravel>,
+    {"Shock travel", "Shocks - Travel", "shockTravel", storedValue<&replay::ReplayInfo::shockTravel>,
      shockTravelPosition},
-    {"Toe-in", "toeIn", IDC_TOE_IN, storedValue<&replay::ReplayInfo::toeIn>, toeInPosition},
-    {"Brake balance", "brakeBalance", IDC_BRAKE_BALANCE, storedValue<&replay::ReplayInfo::brakeBalance>,
+    {"Toe-in", "Steering - Toe In", "toeIn", storedValue<&replay::ReplayInfo::toeIn>, toeInPosition},
+    {"Brake balance", "Brake Balance", "brakeBalance", storedValue<&replay::ReplayInfo::brakeBalance>,
      brakeBalancePosition},
 }};
 

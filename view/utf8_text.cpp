@@ -48,13 +48,6 @@ std::size_t asciiRun(std::string_view text) {
 
 }  // namespace
 
-std::wstring windows1252AsWide(std::string_view text) {
-  std::wstring wide(text.size(), L'\0');
-  for (std::size_t i = 0; i < text.size(); ++i)
-    wide[i] = static_cast<wchar_t>(windows1252CodePoint(static_cast<unsigned char>(text[i])));
-  return wide;
-}
-
 void appendWindows1252AsUtf8(std::string& out, std::string_view text) {
   while (!text.empty()) {
     const std::size_t ascii = asciiRun(text);

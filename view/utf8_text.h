@@ -7,7 +7,7 @@
 
 // Replays hold Windows-1252 texts and paths are whatever bytes the system
 // gave us; every text Vantor hands on as Unicode is UTF-8, but for the
-// window's controls, which take UTF-16.
+// window's controls, which take UTF-16 (app/utf16.h).
 namespace vantor::view {
 
 // The code point of a Windows-1252 byte, with the WHATWG mapping: the five
@@ -55,11 +55,6 @@ inline constexpr std::array<Utf8Bytes, 256> kWindows1252Utf8 = [] {
   for (std::uint32_t b = 0; b < 256; ++b) table[b] = utf8Encode(windows1252CodePoint(static_cast<unsigned char>(b)));
   return table;
 }();
-
-// The Windows-1252 text as UTF-16 (a wchar_t is 16 bits on Windows), one
-// unit a byte, so that the system's code page never decides which letter a
-// byte shows.
-std::wstring windows1252AsWide(std::string_view text);
 
 // Appends the Windows-1252 text as UTF-8, byte by byte.
 void appendWindows1252AsUtf8(std::string& out, std::string_view text);

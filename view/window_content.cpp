@@ -12,7 +12,7 @@ int signedByte(std::uint8_t stored) { return stored < 0x80 ? stored : stored - 0
 
 }  // namespace
 
-WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::size_t fileSize) {
+WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::size_t bytesHeld) {
   WindowContent content;
   content.path = path;
   content.caption = captionFor(path);
@@ -27,13 +27,13 @@ WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo&
   content.tyrePressureLeft = std::to_string(info.tyrePressureLeft);
   content.tyrePressureRight = std::to_string(info.tyrePressureRight);
   for (std::size_t i = 0; i < kTuningFields.size(); ++i) {
-    const std::int32_t stored = kTuningFields[i].stored(info);
+    const std::int32_t stored = kTuningFields[i].storedIn(info);
     content.tuning[i] = {stored, kTuningFields[i].position(stored)};
   }
   content.automaticTransmission = signedByte(info.automaticTransmission);
   content.damage = signedByte(info.damage);
   content.isMonteCarlo = info.isMonteCarlo;
-  content.bytesHeld = std::min(fileSize, replay::layout::kBytesUsed);
+  content.bytesHeld = std::min(bytesHeld, replay::layout::kBytesUsed);
   for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
     const replay::RecordRow& row = info.records[i];
     content.records[i] = {std::to_string(i + 1), std::string(row.name.view()), std::string(row.car.view()),

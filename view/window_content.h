@@ -56,9 +56,9 @@ struct WindowContent {
   friend bool operator==(const WindowContent&, const WindowContent&) = default;
 };
 
-// What the window shows after path was loaded into info. fileSize, how many
-// bytes the file holds (or at least as many as were read), tells whether
-// it held every byte that the load reads: every caller knows it.
-WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::size_t fileSize);
+// What the window shows after path was loaded into info. bytesHeld, how
+// many of the bytes a load reads the file held (a larger count means all),
+// tells whether it is cut short: every caller knows it.
+WindowContent makeWindowContent(std::string_view path, const replay::ReplayInfo& info, std::size_t bytesHeld);
 
 }  // namespace vantor::view

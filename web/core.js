@@ -32,6 +32,8 @@ export async function loadCore(wasmBytes) {
   };
 
   return {
+    // What the page must know of the format: {bytesRead, sliderMax, tuning: [{key, label}]}.
+    facts: JSON.parse(call(core.facts)[0]),
     // {text, json, message}: the text view, the JSON line, the gear pass's complaint.
     show(bytes, name) {
       const [text, json, message] = call(core.show, bytes, utf8.encode(name));

@@ -3,7 +3,6 @@
 // window shows it, all of them listed, two compared, all downloaded.
 import {loadCore} from "./core.js";
 
-const kBytesRead = 4583;  // the core reads no further; a huge file costs this much
 const kSliceMs = 12;      // decoding per turn before the page gets to draw again
 
 const $ = (id) => document.getElementById(id);
@@ -15,9 +14,6 @@ const chosen = new Set();
 let shown = null;
 let sort = {key: null, down: false};
 
-// The window's tuning rows, top to bottom: its label and the JSON key.
-const kSliders = [["Shocks - Ride Height", "rideHeight"], ["Shocks - Stiffness", "shockStiffness"],
-  ["Shocks - Travel", "shockTravel"], ["Steering - Toe In", "toeIn"], ["Brake Balance", "brakeBalance"]];
 const kGears = ["1", "2", "3", "4", "5", "6", "Reverse", "Final"];
 const kColumns = [["File", "name"], ["Track", "track"], ["Driver", "driver"], ["Car", "car"], ["Laps", "laps"],
   ["Note", "note"]];
@@ -33,19 +29,20 @@ function element(tag, props = {}, ...children) {
 // Chromium reads a small file whole twice as fast as a slice of it; only
 // the start is kept. A big one is sliced, so a huge file costs nothing.
 const kWholeUpTo = 1 << 16;
-const readStart = (file) => (file.error ? Promise.resolve(file.error) :
-  (file.size <= kWholeUpTo ? file : file.slice(0, kBytesRead)).arrayBuffer()
-      .then((b) => new Uint8Array(b).slice(0, kBytesRead), (e) => e));
+// The core reads no further than bytesRead; a huge file costs that much.
+const readStart = (file, bytesRead) => (file.error ? Promise.resolve(file.error) :
+  (file.size <= kWholeUpTo ? file : file.slice(0, bytesRead)).arrayBuffer()
+      .then((b) => new Uint8Array(b).slice(0, bytesRead), (e) => e));
 
 // What the list says about a replay beside its values: why it could not
 // be read, or what about it is not as a replay should be.
-function noteFor(replay, message) {
+function noteFor(replay, message, bytesRead) {
   if (replay.error) return `cannot be read: ${replay.error.message || replay.error.name}`;
-  const notes = [], info = replay.info, held = info.bytesHeld;
-  if (held === 0) notes.push("empty file");
-  else if (info.isCut) notes.push(`cut short: ${held} of ${kBytesRead} bytes`);
+  const notes = [], info = replay.info, bytesHeld = info.bytesHeld;
+  if (bytesHeld === 0) notes.push("empty file");
+  else if (info.isCut) notes.push(`cut short: ${bytesHeld} of ${bytesRead} bytes`);
   if (message) notes.push(message.trim().replaceAll("\n", "; "));
-  if (held > 0 && info.track === "") notes.push("no known track");
+  if (bytesHeld > 0 && info.track === "") notes.push("no known track");
   return notes.join("; ");
 }
 
@@ -53,9 +50,10 @@ async function decode(name, read) {
   const replay = {name};
   try {
     if (!(read instanceof Uint8Array)) throw read;
-    const {json, message} = (await core).show(read, name);
+    const decoder = await core;
+    const {json, message} = decoder.show(read, name);
     Object.assign(replay, {bytes: read, json, info: JSON.parse(json)});
-    replay.note = noteFor(replay, message);
+    replay.note = noteFor(replay, message, decoder.facts.bytesRead);
   } catch (error) {  // unreadable, or the decoder ran out of memory
     Object.assign(replay, {error, info: {}});
     replay.note = noteFor(replay);
@@ -77,7 +75,8 @@ async function openNow(files) {
     const added = [];
     while (done < files.length && performance.now() < until) {
       const batch = files.slice(done, done + 64);
-      const read = await Promise.all(batch.map((f) => readStart(f.file)));
+      const {bytesRead} = (await core).facts;
+      const read = await Promise.all(batch.map((f) => readStart(f.file, bytesRead)));
       for (let i = 0; i < batch.length; ++i) added.push(await decode(batch[i].name, read[i]));
       done += batch.length;
     }
@@ -136,15 +135,15 @@ async function dropped(transfer) {
 
 // ---- one replay, as the window shows it ------------------------------
 
-function buildWindow() {
-  for (const [i, [label, key]] of kSliders.entries()) {
+function buildWindow({tuning, sliderMax}) {
+  for (const [i, {label, key}] of tuning.entries()) {
     const id = `slider-${key}`;
     const row = element("div", {className: "slider"},
-        element("input", {id, type: "range", min: 0, max: 40, step: 1, disabled: true}),
+        element("input", {id, type: "range", min: 0, max: sliderMax, step: 1, disabled: true}),
         element("label", {htmlFor: id, textContent: label}),
         element("output", {id: `stored-${key}`, title: "stored value"}));
     row.querySelector("output").setAttribute("aria-label", `${label}, stored value`);
-    if (i === kSliders.length - 1) row.append(element("span", {className: "ends"}, "Rear", element("span", {}, "Front")));
+    if (i === tuning.length - 1) row.append(element("span", {className: "ends"}, "Rear", element("span", {}, "Front")));
     $("sliders").append(row);
   }
   for (const [i, label] of kGears.entries()) {
@@ -159,7 +158,7 @@ function show(replay) {
   $("caption").textContent = info.caption;
   for (const key of ["track", "driver", "car", "direction", "laps"]) $(key).textContent = info[key];
   for (const key of ["automaticTransmission", "damage"]) $(key).checked = info[key] !== 0;
-  for (const [, key] of kSliders) {
+  for (const key of Object.keys(info.sliders)) {
     $(`slider-${key}`).value = info.sliders[key];
     $(`stored-${key}`).textContent = info.stored[key];
   }
@@ -250,7 +249,7 @@ function download() {
 
 // ---- wiring ----------------------------------------------------------
 
-buildWindow();
+core.then((c) => buildWindow(c.facts));
 buildList();
 $("open").addEventListener("change", (event) => {
   const picked = [...event.target.files].map((file) => ({name: file.name, file}));

@@ -1,16 +1,18 @@
 // The core as the web page calls it: a file's first bytes and its name in,
 // the text view, the JSON line, the --diff result and the gear message out,
-// made by the very functions vantor-info prints with.
+// made by the very functions vantor-info prints with; and the format's own
+// facts, so that the page writes none of them again.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "cli/diff.h"
-#include "cli/json_line.h"
 #include "replay/decode.h"
-#include "view/text_view.h"
+#include "replay/layout.h"
+#include "report/diff.h"
+#include "report/json_line.h"
+#include "report/text_view.h"
+#include "view/tuning.h"
 #include "view/window_content.h"
 
 namespace {
@@ -33,19 +35,30 @@ void publish(std::size_t slot, std::string&& text) {
   output.at[slot][1] = static_cast<std::uint32_t>(texts[slot].size());
 }
 
-// Decodes into a fresh record, as vantor-info does for each file; the gear
-// pass's message is kept for the page to show beside the replay.
+// Decodes into a fresh record, as vantor-info does for each file, with
+// what vantor-info says of a file whose gears are not complete.
 WindowContent decoded(const unsigned char* bytes, std::size_t size, const char* name, std::size_t nameSize,
                       std::string* message) {
-  vantor::replay::ReplayInfo info;
-  char written[64] = {};
-  std::FILE* messages = fmemopen(written, sizeof written - 1, "w");
-  const bool gearsComplete = vantor::replay::decodeReplay({bytes, size}, info, messages);
-  std::fclose(messages);
-  if (!gearsComplete && message != nullptr) {
-    message->append(written).append("a gear ratio is not a known step: it and the gears after it are left empty\n");
+  const vantor::replay::DecodedReplay replay = vantor::replay::decodeFile({bytes, size});
+  if (!replay.gearsComplete && message != nullptr) {
+    message->append(vantor::replay::kGearRatioError).append(vantor::replay::kGearNote).append("\n");
   }
-  return vantor::view::makeWindowContent(std::string_view(name, nameSize), info, size);
+  return vantor::view::makeWindowContent(std::string_view(name, nameSize), replay.info, replay.bytesHeld);
+}
+
+// {"bytesRead":N,"sliderMax":N,"tuning":[{"key":K,"label":L},...]}
+std::string formatFacts() {
+  std::string json = R"({"bytesRead":)" + std::to_string(vantor::replay::layout::kBytesUsed) +
+                     R"(,"sliderMax":)" + std::to_string(vantor::view::SLIDER_MAX) + R"(,"tuning":[)";
+  for (const vantor::view::TuningField& field : vantor::view::kTuningFields) {
+    if (&field != vantor::view::kTuningFields.data()) json += ',';
+    json += R"({"key":)";
+    vantor::report::appendJsonText(json, field.key);
+    json += R"(,"label":)";
+    vantor::report::appendJsonText(json, field.sliderLabel);
+    json += '}';
+  }
+  return json + "]}";
 }
 
 }  // namespace
@@ -56,14 +69,22 @@ __attribute__((export_name("alloc"))) void* alloc(std::size_t size) { return std
 
 __attribute__((export_name("release"))) void release(void* block) { std::free(block); }
 
+// [the format's facts as JSON, -, -]
+__attribute__((export_name("facts"))) const Output* facts() {
+  publish(0, formatFacts());
+  publish(1, {});
+  publish(2, {});
+  return &output;
+}
+
 // One replay: [text view, JSON line, gear message].
 __attribute__((export_name("show"))) const Output* show(const unsigned char* bytes, std::size_t size,
                                                         const char* name, std::size_t nameSize) {
   std::string message;
   const WindowContent content = decoded(bytes, size, name, nameSize, &message);
   std::string text, json;
-  vantor::view::appendTextView(text, content);
-  vantor::cli::appendJsonLine(json, content);
+  vantor::report::appendTextView(text, content);
+  vantor::report::appendJsonLine(json, content);
   publish(0, std::move(text));
   publish(1, std::move(json));
   publish(2, std::move(message));
@@ -77,10 +98,10 @@ __attribute__((export_name("diff"))) const Output* diff(const unsigned char* byt
                                                         const char* nameB, std::size_t nameSizeB) {
   const WindowContent a = decoded(bytesA, sizeA, nameA, nameSizeA, nullptr);
   const WindowContent b = decoded(bytesB, sizeB, nameB, nameSizeB, nullptr);
-  const auto found = vantor::cli::differences(a, b);
+  const auto found = vantor::report::differences(a, b);
   std::string text, json;
-  vantor::cli::appendDiffText(text, a, b, found);
-  vantor::cli::appendDiffJson(json, a, b, found);
+  vantor::report::appendDiffText(text, a, b, found);
+  vantor::report::appendDiffJson(json, a, b, found);
   publish(0, std::move(text));
   publish(1, std::move(json));
   publish(2, {});

@@ -1,4 +1,4 @@
-// The native side of bench/web-core: the page's own entry point, compiled
+// The native side of bench/web-speed: the page's own entry point, compiled
 // natively, over the same files the WebAssembly one is timed on. Prints
 // nanoseconds per replay for decode, text view and JSON line together.
 #include <chrono>
@@ -8,6 +8,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "replay/layout.h"
 
 extern "C" const void* show(const unsigned char* bytes, std::size_t size, const char* name, std::size_t nameSize);
 
@@ -21,7 +23,7 @@ int main(int argc, char** argv) {
   for (const std::string& name : names) {
     std::ifstream in(name, std::ios::binary);
     contents.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    contents.back().resize(std::min<std::size_t>(contents.back().size(), 4583));
+    contents.back().resize(std::min(contents.back().size(), vantor::replay::layout::kBytesUsed));
   }
   const auto start = std::chrono::steady_clock::now();
   for (int round = 0; round < rounds; ++round) {

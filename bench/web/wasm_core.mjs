@@ -1,4 +1,4 @@
-// The WebAssembly side of bench/web-core, in Node's engine (the browser's),
+// The WebAssembly side of bench/web-speed, in Node's engine (the browser's),
 // over the same files: the module's own entry point called directly, then
 // through the page's core.js, which adds copying the bytes in and decoding
 // the three texts out. Prints nanoseconds per replay for each.

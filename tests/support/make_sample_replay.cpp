@@ -30,9 +30,15 @@ void writeSet(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  constexpr const char* kUsage = "usage: vantor-make-sample OUTPUT.rpl | --set FOLDER\n";
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  // An output path that looks like an option is a mistyped option: it never becomes a file.
   const bool set = argc == 3 && std::string(argv[1]) == "--set";
-  if (argc != 2 && !set) {
-    std::fputs("usage: vantor-make-sample OUTPUT.rpl | --set FOLDER\n", stderr);
+  if ((argc != 2 && !set) || argv[argc - 1][0] == '-') {
+    std::fputs(kUsage, stderr);
     return 2;
   }
   try {

@@ -13,7 +13,7 @@ import {chromium} from "playwright-core";
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
 const native = process.env.VANTOR_NATIVE_BUILD ?? path.join(root, "build/native-asan");
-const site = path.join(root, "build/web/web");
+const site = process.env.VANTOR_SITE ?? path.join(root, "build/web/web/site");
 const work = fs.mkdtempSync(path.join(os.tmpdir(), "vantor-web-"));
 const set = path.join(work, "set");
 const single = path.join(work, "vantor.html");
@@ -92,7 +92,7 @@ test("picked replays, hostile ones among them: the JSON download and each one's 
   assert.match(note[row["empty.rpl"]], /^empty file/);
   assert.match(note[row["few.rpl"]], /^cut short: 5 of 4583 bytes; no known track/);
   assert.match(note[row["cut.rpl"]], /^cut short: 3600 of 4583 bytes$/);
-  assert.match(note[row["unknown gears.rpl"]], /^Error in read GearRatio; a gear ratio is not a known step/);
+  assert.match(note[row["unknown gears.rpl"]], /^Error in read GearRatio; gear ratio not a known step/);
 });
 
 test("one replay shown as the window shows it: every value of vantor-info's JSON line in its place", async () => {

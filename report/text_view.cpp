@@ -1,4 +1,4 @@
-#include "view/text_view.h"
+#include "report/text_view.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,13 @@
 
 #include "view/utf8_text.h"
 
-namespace vantor::view {
+namespace vantor::report {
 namespace {
+
+using view::appendValidUtf8;
+using view::appendWindows1252AsUtf8;
+using view::kReplacementCharacter;
+using view::kTuningFields;
 
 bool isControl(char c) {
   const auto b = static_cast<unsigned char>(c);
@@ -82,7 +87,7 @@ void appendField(std::string& out, std::string_view label, std::string_view wind
 void appendTuning(std::string& out, const WindowContent& content) {
   out += "  ";
   appendPadded(out, "Tuning", kLabelWidth);
-  out += "     stored  slider (0..40)\n";
+  out += "     stored  slider (0.." + std::to_string(view::SLIDER_MAX) + ")\n";
   for (std::size_t i = 0; i < kTuningFields.size(); ++i) {
     out += "  ";
     appendPadded(out, kTuningFields[i].label, kLabelWidth);
@@ -167,4 +172,4 @@ std::string withCrLf(std::string_view text) {
   return out;
 }
 
-}  // namespace vantor::view
+}  // namespace vantor::report

@@ -1,4 +1,4 @@
-#include "cli/json_line.h"
+#include "report/json_line.h"
 
 #include <array>
 #include <charconv>
@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "view/text_view.h"
+#include "report/text_view.h"
 #include "view/utf8_text.h"
 
-namespace vantor::cli {
+namespace vantor::report {
 namespace {
 
 // A control character as JSON writes it: a short escape where JSON has
@@ -277,4 +277,4 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.put("}\n");
 }
 
-}  // namespace vantor::cli
+}  // namespace vantor::report

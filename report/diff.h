@@ -6,7 +6,7 @@
 #include "view/window_content.h"
 
 // vantor-info --diff: the values in which two replays differ.
-namespace vantor::cli {
+namespace vantor::report {
 
 // Raised whenever a key of the --diff object changes meaning: 2 since
 // fields became JSON Pointers.
@@ -33,4 +33,4 @@ void appendDiffText(std::string& out, const view::WindowContent& a, const view::
 void appendDiffJson(std::string& out, const view::WindowContent& a, const view::WindowContent& b,
                     const std::vector<Difference>& found);
 
-}  // namespace vantor::cli
+}  // namespace vantor::report

@@ -6,7 +6,12 @@
 
 #include "view/window_content.h"
 
-namespace vantor::view {
+namespace vantor::report {
+
+// The written forms are made from what the window shows, and from nothing else.
+using view::RecordRowTexts;
+using view::TuningValue;
+using view::WindowContent;
 
 // What the text view calls each thing it shows.
 namespace label {
@@ -57,4 +62,4 @@ std::string leftRight(const std::string& left, const std::string& right);
 // and the programs that paste from it expect.
 std::string withCrLf(std::string_view text);
 
-}  // namespace vantor::view
+}  // namespace vantor::report

@@ -1,12 +1,12 @@
-#include "cli/diff.h"
+#include "report/diff.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "cli/json_line.h"
-#include "view/text_view.h"
+#include "report/json_line.h"
+#include "report/text_view.h"
 
-namespace vantor::cli {
+namespace vantor::report {
 namespace {
 
 struct Shown {
@@ -57,7 +57,7 @@ std::string pointer(std::string_view parent, std::string_view child) {
 // named by its JSON Pointer into the JSON line and valued as that line
 // writes it there.
 std::vector<Shown> shownValues(const view::WindowContent& c, const RecordWidths& widths) {
-  namespace label = view::label;
+  namespace label = label;
   const auto text = [](std::string_view l, std::string f, const std::string& t) {
     return Shown{std::string(l), std::move(f), t, jsonText(t)};
   };
@@ -65,7 +65,7 @@ std::vector<Shown> shownValues(const view::WindowContent& c, const RecordWidths&
     return Shown{std::string(l), std::move(f), std::move(t), std::to_string(value)};
   };
   const auto pair = [](std::string_view l, std::string f, const std::string& left, const std::string& right) {
-    return Shown{std::string(l), std::move(f), view::leftRight(left, right), "[" + left + "," + right + "]"};
+    return Shown{std::string(l), std::move(f), leftRight(left, right), "[" + left + "," + right + "]"};
   };
   const auto bytesHeld = static_cast<std::int64_t>(c.bytesHeld);
   std::vector<Shown> shown = {
@@ -75,9 +75,9 @@ std::vector<Shown> shownValues(const view::WindowContent& c, const RecordWidths&
       text(label::kLaps, "/laps", c.laps),
       text(label::kDriver, "/driver", c.driver),
       text(label::kCar, "/car", c.car),
-      number(label::kAutomaticTransmission, "/automaticTransmission", view::checkText(c.automaticTransmission),
+      number(label::kAutomaticTransmission, "/automaticTransmission", checkText(c.automaticTransmission),
              c.automaticTransmission),
-      number(label::kDamage, "/damage", view::checkText(c.damage), c.damage)};
+      number(label::kDamage, "/damage", checkText(c.damage), c.damage)};
   for (std::size_t i = 0; i < view::kTuningFields.size(); ++i) {
     const view::TuningValue& value = c.tuning[i];
     shown.push_back(number(view::kTuningFields[i].label, pointer("/stored", view::kTuningFields[i].key),
@@ -118,16 +118,16 @@ void appendDiffText(std::string& out, const view::WindowContent& a, const view::
   if (found.empty()) return;
   for (const auto& [name, content] : {std::pair{"A  ", &a}, {"B  ", &b}}) {
     out += name;
-    view::appendShownPath(out, content->path);
+    appendShownPath(out, content->path);
     out += '\n';
   }
   std::size_t widthA = 0;
   for (const Difference& d : found) widthA = std::max(widthA, d.textA.size());
   for (const Difference& d : found) {
     out += "  ";
-    view::appendPadded(out, d.label, view::kLabelWidth);
-    view::appendPadded(out, d.textA, d.textB.empty() ? 0 : widthA + 2);  // no trailing blanks
-    view::appendShownText(out, d.textB);
+    appendPadded(out, d.label, kLabelWidth);
+    appendPadded(out, d.textA, d.textB.empty() ? 0 : widthA + 2);  // no trailing blanks
+    appendShownText(out, d.textB);
     out += '\n';
   }
 }
@@ -146,4 +146,4 @@ void appendDiffJson(std::string& out, const view::WindowContent& a, const view::
   out += "]}\n";
 }
 
-}  // namespace vantor::cli
+}  // namespace vantor::report

@@ -3,12 +3,12 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "cli/json_line.h"
+#include "report/json_line.h"
 #include "replay/decode.h"
 #include "tests/support/replay_builder.h"
 #include "view/window_content.h"
 
-namespace vantor::cli {
+namespace vantor::report {
 namespace {
 
 using nlohmann::json;
@@ -65,4 +65,4 @@ TEST(JsonLine, AnyBytesMakeValidJsonOfTheSameTexts) {
 }
 
 }  // namespace
-}  // namespace vantor::cli
+}  // namespace vantor::report

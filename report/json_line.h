@@ -5,7 +5,7 @@
 
 #include "view/window_content.h"
 
-namespace vantor::cli {
+namespace vantor::report {
 
 // Raised whenever a key of the object changes meaning.
 inline constexpr int kJsonFormat = 1;
@@ -22,4 +22,4 @@ void appendJsonText(std::string& out, std::string_view windows1252);
 void appendJsonPath(std::string& out, std::string_view bytes);
 void appendJsonRecord(std::string& out, const view::RecordRowTexts& row);
 
-}  // namespace vantor::cli
+}  // namespace vantor::report

@@ -4,10 +4,10 @@
 
 #include "replay/decode.h"
 #include "tests/support/replay_builder.h"
-#include "view/text_view.h"
+#include "report/text_view.h"
 #include "view/window_content.h"
 
-namespace vantor::view {
+namespace vantor::report {
 namespace {
 
 using vantor::testing::ReplayBuilder;
@@ -16,7 +16,7 @@ std::string viewOf(const std::string& path, const ReplayBuilder& replay) {
   replay::ReplayInfo info;
   replay::decodeReplay(replay.bytes(), info, stderr);
   std::string out;
-  appendTextView(out, makeWindowContent(path, info, replay.bytes().size()));
+  appendTextView(out, view::makeWindowContent(path, info, replay.bytes().size()));
   return out;
 }
 
@@ -85,4 +85,4 @@ TEST(TextView, ControlCharactersCannotReachTheTerminal) {
 }
 
 }  // namespace
-}  // namespace vantor::view
+}  // namespace vantor::report
