@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the web page as one self-contained HTML file: the style sheet and
-the two modules inlined, the WebAssembly in base64, and a Content-Security-
+the modules inlined, the WebAssembly in base64, and a Content-Security-
 Policy that allows exactly those inline blocks by their hashes.
 
     web-single.py SITE_FOLDER OUTPUT.html
@@ -10,6 +10,8 @@ import hashlib
 import re
 import sys
 from pathlib import Path
+
+IMPORT = re.compile(r'^import \{([^}]*)\} from "\./(\w+)\.js";\n', flags=re.M)
 
 
 def replaced_once(text, old, new):
@@ -22,19 +24,27 @@ def source_hash(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
+def inlined(site, name, done):
+    """The module and those it imports, each before its importer, each a
+    function scope of its own, so that their private names cannot meet."""
+    source = (site / f"{name}.js").read_text()
+    script = "".join(inlined(site, used, done) for _, used in IMPORT.findall(source) if used not in done)
+    body = IMPORT.sub("", source)
+    if name == "page":
+        return script + body
+    done.add(name)
+    exported = ", ".join(re.findall(r"^export (?:async )?(?:function|const|let) (\w+)", body, flags=re.M))
+    body = re.sub(r"^export ", "", body, flags=re.M)
+    return script + f"const {{{exported}}} = (() => {{\n{body}return {{{exported}}};\n}})();\n"
+
+
 def main(site, output):
     site = Path(site)
     html = (site / "index.html").read_text()
     css = (site / "vantor.css").read_text()
-    # The core module becomes a function scope, so the two modules' own names cannot meet.
-    core = (site / "core.js").read_text()
-    exported = ", ".join(re.findall(r"^export (?:async )?function (\w+)", core, flags=re.M))
-    core = f"const {{{exported}}} = (() => {{\n{re.sub(r'^export ', '', core, flags=re.M)}return {{{exported}}};\n}})();\n"
-    page = replaced_once((site / "page.js").read_text(), 'import {loadCore} from "./core.js";\n', "")
     wasm = base64.b64encode((site / "vantor.wasm").read_bytes()).decode()
-    page = replaced_once(page, 'fetch(new URL("vantor.wasm", import.meta.url)).then((r) => r.arrayBuffer())',
-                         f'Promise.resolve(Uint8Array.from(atob("{wasm}"), (c) => c.charCodeAt(0)))')
-    script = core + page
+    script = replaced_once(inlined(site, "page", set()), 'fetch(new URL("vantor.wasm", import.meta.url))',
+                           f'Promise.resolve(new Response(Uint8Array.from(atob("{wasm}"), (c) => c.charCodeAt(0))))')
     policy = (f"default-src 'none'; script-src {source_hash(script)} 'wasm-unsafe-eval'; "
               f"style-src {source_hash(css)}; base-uri 'none'; form-action 'none'")
     html = re.sub(r'content="default-src [^"]*"', f'content="{policy}"', html)

@@ -1,136 +1,105 @@
 // The page: replays in from the picker or a drop, decoded by the core in
 // slices so that ten thousand files never freeze it; one shown as the
 // window shows it, all of them listed, two compared, all downloaded.
-import {loadCore} from "./core.js";
+import {fromUtf8, loadCore} from "./core.js";
+import {dropItems, picked, readStart, walkDropped} from "./files.js";
+import {inView, kColumns, noteFor, sorted, statusText} from "./list.js";
+import {makeQueue} from "./queue.js";
 
-const kSliceMs = 12;      // decoding per turn before the page gets to draw again
+const kSliceMs = 10;  // work per turn before the page gets to draw again
+const kReadAhead = 64;  // files read at once, while the ones before are decoded
 
 const $ = (id) => document.getElementById(id);
-const wasmBytes = () => fetch(new URL("vantor.wasm", import.meta.url)).then((r) => r.arrayBuffer());
-const core = loadCore(wasmBytes());
+const core = loadCore(fetch(new URL("vantor.wasm", import.meta.url)).then((response) => {
+  if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
+  return response.arrayBuffer();
+}));
 
-const replays = [];
-const chosen = new Set();
+const rows = [];  // every file loaded, in the order loaded
+let order = rows;  // as the list shows them
+let sort = {column: null, down: false};
+let chosen = [];  // at most two, the earlier first
 let shown = null;
-let sort = {key: null, down: false};
+let loading = 0;  // batches not yet loaded
 
 const kGears = ["1", "2", "3", "4", "5", "6", "Reverse", "Final"];
-const kColumns = [["File", "name"], ["Track", "track"], ["Driver", "driver"], ["Car", "car"], ["Laps", "laps"],
-  ["Note", "note"]];
 
 function element(tag, props = {}, ...children) {
   const node = Object.assign(document.createElement(tag), props);
   node.append(...children);
   return node;
 }
+const turn = () => new Promise((resolve) => setTimeout(resolve));
 
-// ---- reading ---------------------------------------------------------
+// ---- loading ---------------------------------------------------------
 
-// Chromium reads a small file whole twice as fast as a slice of it; only
-// the start is kept. A big one is sliced, so a huge file costs nothing.
-const kWholeUpTo = 1 << 16;
-// The core reads no further than bytesRead; a huge file costs that much.
-const readStart = (file, bytesRead) => (file.error ? Promise.resolve(file.error) :
-  (file.size <= kWholeUpTo ? file : file.slice(0, bytesRead)).arrayBuffer()
-      .then((b) => new Uint8Array(b).slice(0, bytesRead), (e) => e));
+function status(text, done = 0, total = 0) {
+  Object.assign($("progress"), {hidden: !total, max: total, value: done});
+  $("status").setAttribute("aria-busy", loading > 0);  // screen readers hear the end, not every slice
+  $("progress-text").textContent = text;
+}
+const said = () => status(statusText(rows));
 
-// What the list says about a replay beside its values: why it could not
-// be read, or what about it is not as a replay should be.
-function noteFor(replay, message, bytesRead) {
-  if (replay.error) return `cannot be read: ${replay.error.message || replay.error.name}`;
-  const notes = [], info = replay.info, bytesHeld = info.bytesHeld;
-  if (bytesHeld === 0) notes.push("empty file");
-  else if (info.isCut) notes.push(`cut short: ${bytesHeld} of ${bytesRead} bytes`);
-  if (message) notes.push(message.trim().replaceAll("\n", "; "));
-  if (bytesHeld > 0 && info.track === "") notes.push("no known track");
-  return notes.join("; ");
+// A batch waits for the ones before it, so that their rows never mix; one
+// that fails says so and the next still loads.
+const enqueue = makeQueue((error) => status(`Could not load those files: ${error.message}`));
+function load(found) {
+  ++loading;
+  updateDownload();
+  return enqueue(found, loadNow).finally(() => {
+    --loading;
+    updateDownload();
+    if (!loading) $("status").setAttribute("aria-busy", false);
+  });
 }
 
-async function decode(name, read) {
-  const replay = {name};
+async function loadNow(files) {
+  let decoder;
+  try {
+    decoder = await core;
+  } catch (error) {
+    return status(`This page's decoder could not be loaded (${error.message}), so no replay can be opened here.`);
+  }
+  if (!files.length) return said();
+  const {bytesRead} = decoder.facts, added = [];
+  const readFrom = (i) => Promise.all(files.slice(i, i + kReadAhead).map((file) => readStart(file, bytesRead)));
+  status(`Reading 0 of ${files.length.toLocaleString("en")} …`, 0, files.length);
+  let ahead = readFrom(0);
+  for (let done = 0; done < files.length;) {
+    const read = await ahead;
+    if (done + kReadAhead < files.length) ahead = readFrom(done + kReadAhead);
+    for (let i = 0, until = performance.now() + kSliceMs; i < read.length; ++i) {
+      if (performance.now() > until) {
+        await turn();
+        until = performance.now() + kSliceMs;
+      }
+      added.push(decoded(decoder, files[done + i].name, read[i]));
+    }
+    done += read.length;
+    rows.push(...added.splice(0));
+    if (sort.column === null) order = rows;
+    drawList();
+    status(`Reading ${done.toLocaleString("en")} of ${files.length.toLocaleString("en")} …`, done, files.length);
+    await turn();
+  }
+  if (sort.column !== null) order = sorted(rows, sort.column, sort.down);
+  drawList();
+  said();
+  const first = rows.slice(rows.length - files.length).find((row) => row.line);
+  if (first) show(first, false);
+}
+
+function decoded(decoder, name, read) {
+  const row = {name};
   try {
     if (!(read instanceof Uint8Array)) throw read;
-    const decoder = await core;
-    const {json, message} = decoder.show(read, name);
-    Object.assign(replay, {bytes: read, json, info: JSON.parse(json)});
-    replay.note = noteFor(replay, message, decoder.facts.bytesRead);
-  } catch (error) {  // unreadable, or the decoder ran out of memory
-    Object.assign(replay, {error, info: {}});
-    replay.note = noteFor(replay);
+    Object.assign(row, decoder.row(read, name), {bytes: read});
+    row.values = row.row;
+  } catch (error) {  // unreadable, out of memory, or the core trapped and was started afresh
+    row.error = error;
   }
-  return replay;
-}
-
-// files: [{name, file}], in the order vantor-info would be given them.
-// A second batch waits for the first, so that their rows never mix.
-let loading = Promise.resolve();
-const open = (files) => (loading = loading.then(() => openNow(files)));
-
-async function openNow(files) {
-  if (files.length === 0) return;
-  const first = replays.length;
-  progress(0, files.length);
-  for (let done = 0; done < files.length;) {
-    const until = performance.now() + kSliceMs;
-    const added = [];
-    while (done < files.length && performance.now() < until) {
-      const batch = files.slice(done, done + 64);
-      const {bytesRead} = (await core).facts;
-      const read = await Promise.all(batch.map((f) => readStart(f.file, bytesRead)));
-      for (let i = 0; i < batch.length; ++i) added.push(await decode(batch[i].name, read[i]));
-      done += batch.length;
-    }
-    replays.push(...added);
-    appendRows(added);
-    progress(done, files.length);
-    await new Promise((resolve) => setTimeout(resolve));
-  }
-  if (sort.key) renderList();
-  const firstGood = replays.slice(first).find((r) => r.json);
-  if (firstGood) show(firstGood);
-  $("loaded").hidden = false;
-}
-
-function progress(done, total) {
-  const bar = $("progress");
-  bar.hidden = done === total;
-  $("status").setAttribute("aria-busy", done !== total);  // screen readers hear the end, not every slice
-  Object.assign(bar, {max: total, value: done});
-  const count = `${replays.length} replay${replays.length === 1 ? "" : "s"}`;
-  $("progress-text").textContent = done === total ? `${count} loaded.` : `Reading ${done} of ${total} …`;
-}
-
-// A folder is read as vantor-info reads one: its .rpl files, depth first,
-// names in byte order.
-const kReplayName = /.\.[rR][pP][lL]$/;
-const entries = (folder) => new Promise((resolve, reject) => {
-  const reader = folder.createReader(), all = [];
-  const next = () => reader.readEntries((some) => (some.length ? (all.push(...some), next()) : resolve(all)), reject);
-  next();
-});
-// What cannot be had becomes a row that says why.
-const fileOf = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject)).catch((error) => ({error}));
-const utf8 = new TextEncoder();
-const sortKey = (name) => String.fromCharCode(...utf8.encode(name));
-
-async function walk(folder, out) {
-  const found = await entries(folder).catch((error) => (out.push({name: folder.fullPath.slice(1), file: {error}}), []));
-  found.sort((a, b) => (sortKey(a.name) < sortKey(b.name) ? -1 : 1));
-  for (const entry of found) {
-    if (entry.isDirectory) await walk(entry, out);
-    else if (kReplayName.test(entry.name)) out.push({name: entry.fullPath.slice(1), file: await fileOf(entry)});
-  }
-}
-
-// Entries are taken at once: the drop's data is gone after the first wait.
-async function dropped(transfer) {
-  const items = [...transfer.items].filter((item) => item.kind === "file").map((item) => item.webkitGetAsEntry());
-  const files = [];
-  for (const entry of items) {
-    if (entry?.isDirectory) await walk(entry, files);
-    else if (entry) files.push({name: entry.name, file: await fileOf(entry)});
-  }
-  await open(files);
+  row.note = noteFor(row, decoder.facts.bytesRead);
+  return row;
 }
 
 // ---- one replay, as the window shows it ------------------------------
@@ -139,8 +108,8 @@ function buildWindow({tuning, sliderMax}) {
   for (const [i, {label, key}] of tuning.entries()) {
     const id = `slider-${key}`;
     const row = element("div", {className: "slider"},
-        element("input", {id, type: "range", min: 0, max: sliderMax, step: 1, disabled: true}),
         element("label", {htmlFor: id, textContent: label}),
+        element("input", {id, type: "range", min: 0, max: sliderMax, step: 1, disabled: true}),
         element("output", {id: `stored-${key}`, title: "stored value"}));
     row.querySelector("output").setAttribute("aria-label", `${label}, stored value`);
     if (i === tuning.length - 1) row.append(element("span", {className: "ends"}, "Rear", element("span", {}, "Front")));
@@ -151,110 +120,226 @@ function buildWindow({tuning, sliderMax}) {
   }
 }
 
-function show(replay) {
-  shown = replay;
-  const info = replay.info;
+// A value the file does not hold (null) shows as missing, never as a value.
+function put(node, value) {
+  node.textContent = value ?? "";
+  node.classList.toggle("missing", value === null);
+  if (value === null) node.title = "missing: the file ends before it";
+  else node.removeAttribute("title");
+}
+
+const lineOf = (row) => JSON.parse(fromUtf8.decode(row.line));
+
+function show(row, reveal = true) {
+  shown = row;
   $("window").hidden = false;
-  $("caption").textContent = info.caption;
-  for (const key of ["track", "driver", "car", "direction", "laps"]) $(key).textContent = info[key];
-  for (const key of ["automaticTransmission", "damage"]) $(key).checked = info[key] !== 0;
-  for (const key of Object.keys(info.sliders)) {
-    $(`slider-${key}`).value = info.sliders[key];
-    $(`stored-${key}`).textContent = info.stored[key];
+  $("form").hidden = !row.line;
+  $("copy").disabled = !row.line;
+  $("note").textContent = row.note;
+  $("caption").textContent = row.line ? lineOf(row).caption : row.name;
+  if (row.line) showValues(lineOf(row));
+  drawList();
+  if (reveal) {
+    $("window").scrollIntoView({block: "start"});
+    $("caption").focus({preventScroll: true});
   }
-  for (const key of ["downforce", "tyrePressure"]) info[key].forEach((v, i) => ($(`${key}-${i}`).textContent = v));
-  info.gears.forEach((g, i) => ($(`gear-${i}`).textContent = g));
-  $("records").replaceChildren(...info.records.map((r) => element("tr", {},
-      ...[r.place, r.name, r.car, r.time].map((t) => element("td", {textContent: t})))));
-  $("note").textContent = replay.note;
-  for (const row of $("list").tBodies[0].rows) row.toggleAttribute("aria-current", row.replay === replay);
+}
+
+function showValues(info) {
+  for (const key of ["track", "driver", "car", "direction", "laps"]) put($(key), info[key] === null ? null : String(info[key]));
+  for (const key of ["automaticTransmission", "damage"]) {
+    Object.assign($(key), {indeterminate: info[key] === null, checked: Boolean(info[key])});
+  }
+  for (const key of Object.keys(info.sliders)) {
+    const slider = $(`slider-${key}`), missing = info.sliders[key] === null;
+    slider.value = info.sliders[key] ?? 0;
+    slider.classList.toggle("missing", missing);
+    slider.setAttribute("aria-valuetext", missing ? "missing" : slider.value);
+    put($(`stored-${key}`), info.stored[key] === null ? null : String(info.stored[key]));
+  }
+  for (const key of ["downforce", "tyrePressure"]) info[key].forEach((v, i) => put($(`${key}-${i}`), v === null ? null : String(v)));
+  info.gears.forEach((g, i) => put($(`gear-${i}`), g));
+  $("records").replaceChildren(...info.records.map((r) => {
+    const tr = element("tr", {});
+    for (const value of [String(r.place), r.name, r.car, r.time]) put(tr.appendChild(element("td")), value);
+    return tr;
+  }));
 }
 
 // The text view is made again here rather than kept for each of what may be
 // thousands of replays.
-async function copy() {
-  const {text} = (await core).show(shown.bytes, shown.name);
+async function copyText(text, note) {
   try {
-    await navigator.clipboard.writeText(text);
-    $("note").textContent = "Copied the text view.";
+    await navigator.clipboard.writeText(text());
+    note.textContent = "Copied.";
   } catch (error) {
-    $("note").textContent = `Could not copy: ${error.message}`;
+    note.textContent = `Could not copy: ${error.message}`;
   }
 }
 
-// ---- the list --------------------------------------------------------
+// ---- the list: only the rows in view are drawn -------------------------
 
-function row(replay) {
-  const pick = element("input", {type: "checkbox", checked: chosen.has(replay)});
-  pick.setAttribute("aria-label", `Choose ${replay.name} to compare`);
-  pick.addEventListener("change", () => {
-    pick.checked ? chosen.add(replay) : chosen.delete(replay);
-    $("compare").disabled = chosen.size !== 2;
-  });
-  const name = replay.json ? element("button", {type: "button", textContent: replay.name}) : replay.name;
-  if (replay.json) name.addEventListener("click", () => show(replay));
-  const tr = element("tr", {replay}, element("td", {}, pick), element("th", {scope: "row"}, name),
-      ...kColumns.slice(1).map(([, key]) => element("td", {textContent: cell(replay, key)})));
-  if (replay.error) pick.disabled = true;
-  return tr;
+let rowHeight = 0;
+
+function drawList() {
+  const box = $("list"), body = $("rows");
+  $("loaded").hidden = rows.length === 0;
+  $("start").hidden = rows.length > 0;
+  box.setAttribute("aria-rowcount", order.length + 1);
+  if (!rowHeight && order.length) {
+    body.append(rowNode(order[0], 0));
+    rowHeight = body.lastChild.offsetHeight || 1;
+  }
+  body.style.height = `${order.length * rowHeight}px`;
+  const [first, end] = inView(order.length, Math.max(0, box.scrollTop - body.offsetTop), box.clientHeight, rowHeight);
+  const kept = new Map();
+  for (const node of [...body.children]) {
+    if (node.index >= first && node.index < end && order[node.index] === node.row && node.chosen === chosen.includes(node.row) &&
+        node.current === (node.row === shown)) kept.set(node.index, node);
+    else node.remove();
+  }
+  let next = null;
+  for (let i = end - 1; i >= first; --i) {
+    const node = kept.get(i) ?? body.insertBefore(rowNode(order[i], i), next);
+    node.style.top = `${i * rowHeight}px`;
+    next = node;
+  }
+  for (const i of kColumns.keys()) {
+    $("list-head").children[i + 1].setAttribute("aria-sort", sort.column !== i ? "none" : sort.down ? "descending" : "ascending");
+  }
 }
 
-const cell = (replay, key) => (key === "note" ? replay.note : replay.info[key] ?? "");
-const appendRows = (added) => $("list").tBodies[0].append(...added.map(row));
-
-function renderList() {
-  const order = [...replays];
-  if (sort.key) {
-    const collator = new Intl.Collator(undefined, {numeric: true});
-    const number = (t) => (/^-?\d+$/.test(t) ? Number(t) : NaN);
-    const key = sort.key === "name" ? (r) => r.name : (r) => cell(r, sort.key);
-    const compare = (a, b) => number(a) - number(b) || (number(a) === number(b) ? 0 : collator.compare(a, b));
-    order.sort((a, b) => compare(key(a), key(b)) * (sort.down ? -1 : 1));
+function rowNode(row, index) {
+  const pick = element("input", {type: "checkbox", checked: chosen.includes(row), disabled: !row.line});
+  pick.setAttribute("aria-label", `Choose ${row.name} to compare`);
+  pick.addEventListener("change", () => choose(row, pick.checked));
+  const open = element("button", {type: "button", textContent: row.name, title: row.name});
+  open.addEventListener("click", () => show(row));
+  const node = element("div", {className: "row", index, row, chosen: pick.checked, current: row === shown},
+      element("div", {className: "pick"}, pick), element("div", {className: "name"}, open));
+  node.setAttribute("role", "row");
+  node.setAttribute("aria-rowindex", index + 2);
+  node.firstChild.setAttribute("role", "cell");
+  node.children[1].setAttribute("role", "rowheader");
+  if (row === shown) node.setAttribute("aria-current", "true");
+  for (const [, value] of kColumns.slice(1)) {
+    const text = value(row), cell = element("div");
+    put(cell, text === undefined ? "" : text === null ? null : String(text));
+    cell.setAttribute("role", "cell");
+    if (cell.textContent) cell.title = cell.textContent;
+    node.append(cell);
   }
-  $("list").tBodies[0].replaceChildren(...order.map(row));
-  for (const th of $("list").tHead.rows[0].cells) {
-    const key = th.dataset.key;
-    if (key) th.setAttribute("aria-sort", key === sort.key ? (sort.down ? "descending" : "ascending") : "none");
-  }
-  if (shown) show(shown);
+  return node;
 }
 
 function buildList() {
-  const head = $("list").tHead.rows[0];
-  for (const [label, key] of kColumns) {
+  const head = $("list-head");
+  for (const [i, [label]] of kColumns.entries()) {
     const button = element("button", {type: "button", textContent: label});
     button.addEventListener("click", () => {
-      sort = {key, down: sort.key === key && !sort.down};
-      renderList();
+      sort = {column: i, down: sort.column === i && !sort.down};
+      order = sorted(rows, sort.column, sort.down);
+      drawList();
     });
-    const th = element("th", {scope: "col"}, button);
-    th.dataset.key = key;
+    const th = element("div", {className: `col-${label.toLowerCase()}`}, button);
+    th.setAttribute("role", "columnheader");
     head.append(th);
   }
+  let drawing = false;
+  const redraw = () => drawing || (drawing = requestAnimationFrame(() => {
+    drawing = false;
+    drawList();
+  }));
+  $("list").addEventListener("scroll", redraw, {passive: true});
+  addEventListener("resize", () => {
+    rowHeight = 0;
+    $("rows").replaceChildren();
+    redraw();
+  });
+}
+
+// ---- two compared ----------------------------------------------------
+
+function choose(row, on) {
+  const dropped = on && chosen.length === 2 ? chosen[0] : null;
+  chosen = on ? [...chosen, row].slice(-2) : chosen.filter((r) => r !== row);
+  const names = chosen.map((r) => r.name);
+  $("compare").disabled = chosen.length !== 2;
+  $("compare-hint").textContent = [
+    "Tick two replays in the list to compare them.",
+    `${names[0]} is chosen: tick one more to compare.`,
+    `${names[0]} and ${names[1]} are chosen${dropped ? ` (${dropped.name} no longer: two at a time)` : ""}.`,
+  ][chosen.length];
+  drawList();
+}
+
+// One line per value, both replays side by side, each difference marked.
+function comparedRows(a, b, facts, differences) {
+  const rows = [["Track", "/track"], ["Driver", "/driver"], ["Car", "/car"], ["Direction", "/direction"], ["Laps", "/laps"],
+    ["Transmission/autom.", "/automaticTransmission"], ["Damage", "/damage"],
+    ...facts.tuning.map(({key, label}) => [label, `/stored/${key}`]),
+    ["Downforce left", "/downforce/0"], ["Downforce right", "/downforce/1"],
+    ["Tire pressure left", "/tyrePressure/0"], ["Tire pressure right", "/tyrePressure/1"],
+    ...kGears.map((label, i) => [`Gear ${label}`, `/gears/${i}`]),
+    ...a.records.map((r, i) => [`Record ${r.place}`, `/records/${i}`])];
+  const at = (line, pointer) => pointer.split("/").slice(1).reduce((value, key) => value?.[key], line);
+  const text = (value) => (value === null ? null : typeof value === "object" ? [value.name, value.car, value.time].join(" · ") : String(value));
+  return rows.map(([label, pointer]) => {
+    const tr = element("tr", {}, element("th", {scope: "row", textContent: label}), element("td"), element("td"));
+    put(tr.cells[1], text(at(a, pointer)));
+    put(tr.cells[2], text(at(b, pointer)));
+    if (differences.has(pointer)) {
+      tr.className = "differs";
+      tr.cells[0].append(element("span", {className: "hidden", textContent: " (differs)"}));
+    }
+    return tr;
+  });
 }
 
 async function compare() {
-  const [a, b] = replays.filter((r) => chosen.has(r));
-  const {text} = (await core).diff(a, b);
-  Object.assign($("diff"), {hidden: false, textContent: text || `${a.name} and ${b.name} show the same values.`});
+  const decoder = await core, [a, b] = chosen;
+  let diff;
+  try {
+    diff = decoder.diff(a, b);
+  } catch (error) {
+    $("compare-hint").textContent = `Could not compare them: ${noteFor({error})}`;
+    return;
+  }
+  const differences = new Set(JSON.parse(diff.json).differences.map((d) => d.field));
+  $("side-a").textContent = a.name;
+  $("side-b").textContent = b.name;
+  $("sides").tBodies[0].replaceChildren(...comparedRows(lineOf(a), lineOf(b), decoder.facts, differences));
+  $("compared-count").textContent = differences.size ?
+    `${differences.size} value${differences.size === 1 ? " differs" : "s differ"}, marked ≠.` : "They show the same values.";
+  $("diff").textContent = diff.text;
+  $("comparison").hidden = false;
+  $("comparison").scrollIntoView({block: "start"});
+}
+
+function updateDownload() {
+  const lines = rows.filter((row) => row.line).length;
+  $("download").disabled = loading > 0 || lines === 0;
+  $("download").textContent = loading ? "Download JSON Lines (when loaded)" :
+    `Download JSON Lines (${lines.toLocaleString("en")} replay${lines === 1 ? "" : "s"})`;
 }
 
 function download() {
-  const lines = replays.filter((r) => r.json).map((r) => r.json);
   const link = element("a", {download: "vantor.jsonl"});
-  link.href = URL.createObjectURL(new Blob(lines, {type: "application/jsonl"}));
+  link.href = URL.createObjectURL(new Blob(rows.filter((row) => row.line).map((row) => row.line), {type: "application/jsonl"}));
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }
 
 // ---- wiring ----------------------------------------------------------
 
-core.then((c) => buildWindow(c.facts));
+core.then((c) => buildWindow(c.facts), (error) =>
+  status(`This page's decoder could not be loaded (${error.message}), so no replay can be opened here.`));
 buildList();
+$("pick").addEventListener("click", () => $("open").click());
 $("open").addEventListener("change", (event) => {
-  const picked = [...event.target.files].map((file) => ({name: file.name, file}));
+  const files = picked(event.target.files);
   event.target.value = "";
-  open(picked);
+  load(Promise.resolve(files));
 });
 document.addEventListener("dragover", (event) => {
   event.preventDefault();
@@ -262,9 +347,12 @@ document.addEventListener("dragover", (event) => {
 });
 document.addEventListener("drop", (event) => {
   event.preventDefault();
-  dropped(event.dataTransfer);
+  const items = dropItems(event.dataTransfer);
+  status("Looking through what was dropped …");
+  const count = (n) => status(`Looking through what was dropped: ${n.toLocaleString("en")} found …`);
+  load(walkDropped(items, (n) => loading === 1 && count(n)));
 });
-$("copy").addEventListener("click", copy);
+$("copy").addEventListener("click", () => core.then((decoder) => copyText(() => decoder.text(shown.bytes, shown.name), $("note"))));
 $("compare").addEventListener("click", compare);
+$("copy-diff").addEventListener("click", () => copyText(() => $("diff").textContent, $("compare-note")));
 $("download").addEventListener("click", download);
-core.catch((error) => ($("progress-text").textContent = `The decoder did not load: ${error.message}`));

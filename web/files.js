@@ -1,0 +1,67 @@
+// Files in from the picker or a drop, in the order vantor-info would be
+// given them, as [{name, open}]: open() gives the File (or a promise of it),
+// asked for only when its bytes are read.
+
+// A folder is read as vantor-info reads one: its .rpl files, depth first,
+// names in byte order.
+const kReplayName = /.\.[rR][pP][lL]$/;
+const utf8 = new TextEncoder();
+const byteOrder = (name) => String.fromCharCode(...utf8.encode(name));
+
+export const picked = (files) => [...files].map((file) => ({name: file.name, open: () => file}));
+
+// What a drop holds must be taken before its event returns: the drop's
+// data is gone after the first wait. The dropped File stands in for an
+// entry that cannot be read, as on a page opened from file://.
+export function dropItems(transfer) {
+  return [...transfer.items].filter((item) => item.kind === "file")
+      .map((item) => ({entry: item.webkitGetAsEntry(), file: item.getAsFile()}));
+}
+
+const fileOf = (entry, fallback) => () => new Promise((resolve, reject) => entry.file(resolve, reject))
+    .catch((error) => (fallback ?? Promise.reject(error)));
+
+// Calls counted(n) as the walk finds replays, so that a big folder shows
+// progress from its first entries on.
+export async function walkDropped(items, counted) {
+  const out = [];
+  let seen = 0;
+  const walk = async (folder) => {
+    const found = [];
+    try {
+      const reader = folder.createReader();
+      for (let some; (some = await new Promise((resolve, reject) => reader.readEntries(resolve, reject))).length;) {
+        found.push(...some);
+        counted((seen += some.length));
+      }
+    } catch (error) {
+      out.push({name: folder.fullPath.slice(1), open: () => Promise.reject(error)});
+    }
+    const keyed = found.map((entry) => [byteOrder(entry.name), entry]).sort((a, b) => (a[0] < b[0] ? -1 : 1));
+    for (const [, entry] of keyed) {
+      if (entry.isDirectory) await walk(entry);
+      else if (kReplayName.test(entry.name)) out.push({name: entry.fullPath.slice(1), open: fileOf(entry)});
+    }
+  };
+  for (const {entry, file} of items) {
+    if (entry?.isDirectory) await walk(entry);
+    else if (file) out.push({name: file.name, open: () => file});
+    else if (entry) out.push({name: entry.name, open: fileOf(entry)});
+    counted(++seen);
+  }
+  return out;
+}
+
+// The first bytesRead bytes of a file, or why they cannot be had. Chromium
+// reads a small file whole twice as fast as a slice of it; a big one is
+// sliced, so a huge file costs nothing.
+const kWholeUpTo = 1 << 16;
+export async function readStart({open}, bytesRead) {
+  try {
+    const file = await open();
+    const buffer = await (file.size <= kWholeUpTo ? file : file.slice(0, bytesRead)).arrayBuffer();
+    return buffer.byteLength > bytesRead ? new Uint8Array(buffer.slice(0, bytesRead)) : new Uint8Array(buffer);
+  } catch (error) {
+    return error;
+  }
+}

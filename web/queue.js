@@ -1,0 +1,15 @@
+// Batches of files are loaded in the order they were picked or dropped,
+// whatever order their folders are walked to the end in: each batch is
+// found at once and waits only to be loaded.
+//   const enqueue = makeQueue(onError);
+//   enqueue(found, load): found is a promise of the batch, load(batch) loads it.
+// A batch that fails to be found or loaded goes to onError; the ones after
+// it still load.
+export function makeQueue(onError) {
+  let last = Promise.resolve();
+  return (found, load) => {
+    found.catch(() => {});  // handled in its turn below, not as an unhandled rejection meanwhile
+    last = last.then(() => found).then(load).catch(onError);
+    return last;
+  };
+}
