@@ -52,9 +52,9 @@ export async function walkDropped(items, counted) {
   return out;
 }
 
-// The first bytesRead bytes of a file, or why they cannot be had. Chromium
-// reads a small file whole twice as fast as a slice of it; a big one is
-// sliced, so a huge file costs nothing.
+// The first bytesRead bytes of a file, or why they cannot be had.
+// Chromium reads a small file whole twice as fast as a slice of it; a big
+// one is sliced, so a huge file costs nothing.
 const kWholeUpTo = 1 << 16;
 export async function readStart({open}, bytesRead) {
   try {

@@ -6,7 +6,7 @@ import {dropItems, picked, readStart, walkDropped} from "./files.js";
 import {inView, kColumns, noteFor, sorted, statusText} from "./list.js";
 import {makeQueue} from "./queue.js";
 
-const kSliceMs = 10;  // work per turn before the page gets to draw again
+const kSliceMs = 8;  // work per turn before the page gets to draw again
 const kReadAhead = 64;  // files read at once, while the ones before are decoded
 
 const $ = (id) => document.getElementById(id);
@@ -61,30 +61,34 @@ async function loadNow(files) {
     return status(`This page's decoder could not be loaded (${error.message}), so no replay can be opened here.`);
   }
   if (!files.length) return said();
-  const {bytesRead} = decoder.facts, added = [];
-  const readFrom = (i) => Promise.all(files.slice(i, i + kReadAhead).map((file) => readStart(file, bytesRead)));
+  // Reading a file costs the browser a while even before it answers, so
+  // asking for the next ones is timed with the decoding, in the same slices.
+  const {bytesRead} = decoder.facts, read = new Array(files.length), added = [];
+  let asked = 0, done = 0, wake = null;
+  const ask = (i) => readStart(files[i], bytesRead).then((bytes) => {
+    read[i] = bytes;
+    wake?.();
+  });
   status(`Reading 0 of ${files.length.toLocaleString("en")} …`, 0, files.length);
-  let ahead = readFrom(0);
-  for (let done = 0; done < files.length;) {
-    const read = await ahead;
-    if (done + kReadAhead < files.length) ahead = readFrom(done + kReadAhead);
-    for (let i = 0, until = performance.now() + kSliceMs; i < read.length; ++i) {
-      if (performance.now() > until) {
-        await turn();
-        until = performance.now() + kSliceMs;
+  while (done < files.length) {
+    for (const until = performance.now() + kSliceMs; performance.now() < until;) {
+      if (read[done] !== undefined) {
+        added.push(decoded(decoder, files[done].name, read[done]));
+        read[done++] = null;
+      } else if (asked < files.length && asked - done < kReadAhead) {
+        ask(asked++);
+      } else {
+        break;
       }
-      added.push(decoded(decoder, files[done + i].name, read[i]));
     }
-    done += read.length;
     rows.push(...added.splice(0));
     if (sort.column === null) order = rows;
-    drawList();
-    status(`Reading ${done.toLocaleString("en")} of ${files.length.toLocaleString("en")} …`, done, files.length);
-    await turn();
+    redraw(() => status(`Reading ${done.toLocaleString("en")} of ${files.length.toLocaleString("en")} …`, done, files.length));
+    await (read[done] === undefined && done < files.length ? new Promise((resolve) => (wake = resolve)) : turn());
+    wake = null;
   }
   if (sort.column !== null) order = sorted(rows, sort.column, sort.down);
-  drawList();
-  said();
+  redraw(said);
   const first = rows.slice(rows.length - files.length).find((row) => row.line);
   if (first) show(first, false);
 }
@@ -181,17 +185,30 @@ async function copyText(text, note) {
 
 let rowHeight = 0;
 
+// Draws the list once a frame at most, with whatever else is to be said then.
+let drawing = null;
+function redraw(also = () => {}) {
+  if (!drawing) {
+    requestAnimationFrame(() => {
+      drawList();
+      drawing();
+      drawing = null;
+    });
+  }
+  drawing = also;
+}
+
 function drawList() {
   const box = $("list"), body = $("rows");
-  $("loaded").hidden = rows.length === 0;
-  $("start").hidden = rows.length > 0;
-  box.setAttribute("aria-rowcount", order.length + 1);
+  if ($("loaded").hidden !== (rows.length === 0)) [$("loaded").hidden, $("start").hidden] = [!rows.length, Boolean(rows.length)];
   if (!rowHeight && order.length) {
     body.append(rowNode(order[0], 0));
     rowHeight = body.lastChild.offsetHeight || 1;
   }
-  body.style.height = `${order.length * rowHeight}px`;
+  // Every question of layout before any change, so that it is laid out once.
   const [first, end] = inView(order.length, Math.max(0, box.scrollTop - body.offsetTop), box.clientHeight, rowHeight);
+  box.setAttribute("aria-rowcount", order.length + 1);
+  body.style.height = `${order.length * rowHeight}px`;
   const kept = new Map();
   for (const node of [...body.children]) {
     if (node.index >= first && node.index < end && order[node.index] === node.row && node.chosen === chosen.includes(node.row) &&
@@ -200,9 +217,8 @@ function drawList() {
   }
   let next = null;
   for (let i = end - 1; i >= first; --i) {
-    const node = kept.get(i) ?? body.insertBefore(rowNode(order[i], i), next);
-    node.style.top = `${i * rowHeight}px`;
-    next = node;
+    next = kept.get(i) ?? body.insertBefore(rowNode(order[i], i), next);
+    next.style.top = `${i * rowHeight}px`;
   }
   for (const i of kColumns.keys()) {
     $("list-head").children[i + 1].setAttribute("aria-sort", sort.column !== i ? "none" : sort.down ? "descending" : "ascending");
@@ -245,12 +261,7 @@ function buildList() {
     th.setAttribute("role", "columnheader");
     head.append(th);
   }
-  let drawing = false;
-  const redraw = () => drawing || (drawing = requestAnimationFrame(() => {
-    drawing = false;
-    drawList();
-  }));
-  $("list").addEventListener("scroll", redraw, {passive: true});
+  $("list").addEventListener("scroll", () => redraw(), {passive: true});
   addEventListener("resize", () => {
     rowHeight = 0;
     $("rows").replaceChildren();
@@ -286,6 +297,7 @@ function comparedRows(a, b, facts, differences) {
   const text = (value) => (value === null ? null : typeof value === "object" ? [value.name, value.car, value.time].join(" · ") : String(value));
   return rows.map(([label, pointer]) => {
     const tr = element("tr", {}, element("th", {scope: "row", textContent: label}), element("td"), element("td"));
+    tr.dataset.field = pointer;
     put(tr.cells[1], text(at(a, pointer)));
     put(tr.cells[2], text(at(b, pointer)));
     if (differences.has(pointer)) {
@@ -336,10 +348,14 @@ core.then((c) => buildWindow(c.facts), (error) =>
   status(`This page's decoder could not be loaded (${error.message}), so no replay can be opened here.`));
 buildList();
 $("pick").addEventListener("click", () => $("open").click());
-$("open").addEventListener("change", (event) => {
-  const files = picked(event.target.files);
-  event.target.value = "";
-  load(Promise.resolve(files));
+// A fresh picker takes the place of one used, so that the same files can
+// be picked again: emptying one of ten thousand files keeps the page busy
+// for a tenth of a second.
+document.addEventListener("change", (event) => {
+  if (event.target.id !== "open") return;
+  const files = [...event.target.files];
+  event.target.replaceWith(event.target.cloneNode());
+  load(turn().then(() => picked(files)));
 });
 document.addEventListener("dragover", (event) => {
   event.preventDefault();

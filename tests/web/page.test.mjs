@@ -1,6 +1,8 @@
 // The web page in a real headless Chromium, against the native vantor-info
 // of the same tree: what the page shows, copies and downloads must be what
-// vantor-info prints for the same files, byte for byte.
+// vantor-info prints for the same files, byte for byte; and what only a
+// browser shows: that it fits a phone and a desktop, never stalls, and
+// keeps going when its files or its core fail it.
 import assert from "node:assert/strict";
 import {execFileSync, spawnSync} from "node:child_process";
 import fs from "node:fs";
@@ -17,6 +19,7 @@ const site = process.env.VANTOR_SITE ?? path.join(root, "build/web/web/site");
 const work = fs.mkdtempSync(path.join(os.tmpdir(), "vantor-web-"));
 const set = path.join(work, "set");
 const single = path.join(work, "vantor.html");
+const names = ["sample.rpl", "cut.rpl", "unknown gears.rpl", 'böse "bytes" \\ näme.rpl', "empty.rpl", "few.rpl", "not-a-replay.rpl"];
 
 // What vantor-info prints, run where the files are so that it is given
 // bare names, as the page is.
@@ -53,115 +56,209 @@ after(async () => {
   fs.rmSync(work, {recursive: true, force: true});
 });
 
-const listed = (count, on = page) => on.waitForFunction((n) =>
-  document.querySelectorAll("#list tbody tr").length === n && document.getElementById("progress").hidden, count);
-const cells = (column) => page.$$eval("#list tbody tr", (rows, c) => rows.map((r) => r.cells[c].textContent), column);
+const loaded = (on = page) => on.waitForFunction(() => /^[\d,]+ replays?[,.]/.test(document.getElementById("progress-text").textContent));
+const cells = (column) => page.$$eval("#rows .row", (rows, c) => rows.map((r) => r.children[c].textContent), column);
+const fits = async (what) => assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), what);
+const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
+const shows = (text) => page.waitForFunction((t) => document.getElementById("caption").textContent.includes(t), text);
 
 async function downloaded(on = page) {
   const [download] = await Promise.all([on.waitForEvent("download"), on.click("#download")]);
   return fs.readFileSync(await download.path(), "utf8");
 }
 
-async function opened(names) {
+async function opened(files, width = 1280) {
+  await page.setViewportSize({width, height: 800});
   await page.goto(origin);
-  await page.setInputFiles("#open", names.map((name) => path.join(set, name)));
-  await listed(names.length);
+  if (!files.length) return;
+  await page.setInputFiles("#open", files.map((name) => path.join(set, name)));
+  await loaded();
 }
 
 // A drop as the browser makes it from the desktop's drag of these paths.
-async function drop(paths) {
-  const cdp = await context.newCDPSession(page);
+async function drop(paths, on = page) {
+  const cdp = await on.context().newCDPSession(on);
   for (const type of ["dragEnter", "dragOver", "drop"]) {
     await cdp.send("Input.dispatchDragEvent", {type, x: 20, y: 20, data: {items: [], files: paths, dragOperationsMask: 1}});
   }
 }
 
-test("picked replays, hostile ones among them: the JSON download and each one's copied text are vantor-info's", async () => {
-  const names = fs.readdirSync(set).filter((name) => name.endsWith(".rpl")).sort();
-  await opened(names);
-  assert.equal(await downloaded(), vantorInfo(["--json", ...names]));
-  for (const name of names) {
-    await page.getByRole("button", {name, exact: true}).click();
-    await page.click("#copy");
-    await page.waitForFunction(() => document.getElementById("note").textContent.startsWith("Copied"));
-    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), vantorInfo([name]), name);
-  }
-  const row = Object.fromEntries((await cells(1)).map((name, i) => [name, i]));
-  const note = await cells(6);
-  assert.equal(note[row["sample.rpl"]], "");
-  assert.match(note[row["empty.rpl"]], /^empty file/);
-  assert.match(note[row["few.rpl"]], /^cut short: 5 of 4583 bytes; no known track/);
-  assert.match(note[row["cut.rpl"]], /^cut short: 3600 of 4583 bytes$/);
-  assert.match(note[row["unknown gears.rpl"]], /^Error in read GearRatio; gear ratio not a known step/);
+test("before any file: a place to pick or drop files that says nothing leaves the machine, and no form or button that cannot work", async () => {
+  await page.setViewportSize({width: 320, height: 700});
+  await page.goto(origin);
+  await page.getByRole("button", {name: "Choose replays …"}).waitFor();
+  assert.match(await page.textContent("#start"), /Nothing leaves this machine/);
+  for (const id of ["window", "loaded", "copy", "compare", "download"]) assert.equal(await page.isVisible(`#${id}`), false, id);
+  await fits("empty page at 320 px");
 });
 
-test("one replay shown as the window shows it: every value of vantor-info's JSON line in its place", async () => {
-  const names = ['böse "bytes" \\ näme.rpl', "unknown gears.rpl"];
-  const sliders = ["Shocks - Ride Height", "Shocks - Stiffness", "Shocks - Travel", "Steering - Toe In", "Brake Balance"];
-  const texts = (selector) => page.$$eval(selector, (nodes) => nodes.map((node) => node.textContent));
+test("hostile replays picked: download and copy are vantor-info's; every one fits a desktop and a phone; opening one brings it into sight", async () => {
+  const whole = JSON.parse(vantorInfo(["--json", "sample.rpl"])).bytesHeld;
   await opened(names);
-  for (const name of names) {
+  assert.equal(await downloaded(), vantorInfo(["--json", ...names]));
+  assert.equal(await page.textContent("#download"), "Download JSON Lines (7 replays)");
+  assert.equal(await page.textContent("#progress-text"), "2 replays, 5 files with problems.");
+  assert.equal((await cells(6))[1], `cut short: 3600 of ${whole} bytes`);
+  for (const width of [1280, 390]) {
+    await page.setViewportSize({width, height: 800});
+    for (const name of names) {
+      await page.evaluate(() => scrollTo(0, document.body.scrollHeight));
+      await page.getByRole("button", {name, exact: true}).click();
+      await shows(name.slice(-8));
+      assert.ok(await page.evaluate(() => document.getElementById("caption").getBoundingClientRect().top >= 0), name);
+      await fits(`${name} at ${width} px`);
+      if (width === 390) continue;
+      await page.click("#copy");
+      await page.waitForFunction(() => document.getElementById("note").textContent === "Copied.");
+      assert.equal(await clipboard(), vantorInfo([name]), name);
+    }
+  }
+});
+
+test("one replay as the window shows it: every value of vantor-info's JSON line in its place, one the file lacks shown as missing", async () => {
+  const chosen = ['böse "bytes" \\ näme.rpl', "unknown gears.rpl", "cut.rpl", "few.rpl"];
+  const sliders = ["Shocks - Ride Height", "Shocks - Stiffness", "Shocks - Travel", "Steering - Toe In", "Brake Balance"];
+  const shown = (selector) => page.$$eval(selector, (nodes) => nodes.map((n) => [n.textContent, n.classList.contains("missing")]));
+  const as = (v) => [v === null ? "" : String(v), v === null];
+  await opened(chosen);
+  for (const name of chosen) {
     const line = JSON.parse(vantorInfo(["--json", name]));
     await page.getByRole("button", {name, exact: true}).click();
+    await shows(name.slice(-8));
     assert.deepEqual({
       caption: await page.textContent("#caption"),
-      fields: await texts(".fields dd"),
-      flags: [await page.getByLabel("Transmission/autom.").isChecked(), await page.getByLabel("Damage").isChecked()],
-      sliders: await Promise.all(sliders.map((label) => page.getByLabel(label, {exact: true}).inputValue())),
+      fields: await shown(".fields dd"),
+      flags: await page.$$eval(".flags input", (boxes) => boxes.map((box) => (box.indeterminate ? null : box.checked))),
+      sliders: await page.$$eval(".slider input", (inputs) => inputs.map((i) => (i.classList.contains("missing") ? null : i.value))),
       stored: await Promise.all(sliders.map((label) => page.getByLabel(`${label}, stored value`).textContent())),
-      pairs: await texts(".pairs output"),
-      gears: await texts(".gears td"),
-      records: await page.$$eval("#records tr", (rows) => rows.map((row) => [...row.cells].map((c) => c.textContent))),
+      pairs: await shown(".pairs output"),
+      gears: await shown(".gears td"),
+      records: await shown("#records td"),
     }, {
       caption: line.caption,
-      fields: [line.track, line.driver, line.car, line.direction, line.laps],
-      flags: [line.automaticTransmission !== 0, line.damage !== 0],
-      sliders: Object.values(line.sliders).map((position) => String(Math.min(40, Math.max(0, position)))),
-      stored: line.stored ? Object.values(line.stored).map(String) : ["", "", "", "", ""],
-      pairs: [...line.downforce, ...line.tyrePressure].map(String),
-      gears: line.gears,
-      records: line.records.map((r) => [String(r.place), r.name, r.car, r.time]),
+      fields: [line.track, line.driver, line.car, line.direction, line.laps].map(as),
+      flags: [line.automaticTransmission, line.damage].map((flag) => (flag === null ? null : flag !== 0)),
+      sliders: Object.values(line.sliders).map((p) => (p === null ? null : String(Math.min(40, Math.max(0, p))))),
+      stored: Object.values(line.stored).map((v) => as(v)[0]),
+      pairs: [...line.downforce, ...line.tyrePressure].map(as),
+      gears: line.gears.map(as),
+      records: line.records.flatMap((r) => [r.place, r.name, r.car, r.time].map(as)),
     }, name);
   }
 });
 
-test("a drop of a folder and files: the folder's replays in vantor-info's order, and a row for one that cannot be read", async (t) => {
+test("two drops, a folder then a file: loaded in the order dropped, the folder as vantor-info reads it, a row for what cannot be read", async (t) => {
   const locked = path.join(work, "locked.rpl");  // as root only a file without read support refuses reading
   const writeOnly = fs.readdirSync("/sys/bus").map((bus) => `/sys/bus/${bus}/uevent`).find((file) => {
     try { return fs.readFileSync(file) && false; } catch (error) { return error.code === "EACCES"; }
   });
   if (writeOnly) fs.symlinkSync(writeOnly, locked);
   else t.diagnostic("no unreadable file on this machine: that row is not checked");
-  await page.goto(origin);
-  await drop([set, path.join(set, "sample.rpl"), ...(writeOnly ? [locked] : [])]);
-  await listed(9 + (writeOnly ? 1 : 0));
+  await opened([]);
+  await drop([set, ...(writeOnly ? [locked] : [])]);
+  await drop([path.join(set, "sample.rpl")]);
+  await page.waitForFunction((n) => document.getElementById("list").ariaRowCount == n && !/^Read|^Look/.test(document.getElementById("progress-text").textContent), writeOnly ? 11 : 10);
   assert.equal(await downloaded(), vantorInfo(["--json", "set"], work) + vantorInfo(["--json", "sample.rpl"]));
-  if (writeOnly) assert.match((await cells(6)).at(-1), /^cannot be read: \S/);
+  if (writeOnly) assert.match((await cells(6)).at(-2), /^cannot be read: \S/);
   await page.getByRole("button", {name: "Laps"}).click();  // numbers sort as numbers
-  assert.deepEqual((await cells(5)).slice(-2), ["12", "589505315"]);
-  await page.getByRole("button", {name: "Laps"}).click();
-  assert.deepEqual((await cells(5)).slice(0, 2), ["589505315", "12"]);
+  assert.deepEqual([(await cells(5)).filter(Boolean).slice(-2), await page.$eval("[aria-sort=ascending] button", (b) => getComputedStyle(b, "::after").content)],
+      [["12", "589505315"], '" ▲"']);
 });
 
-test("two chosen replays compared: the differences exactly as vantor-info --diff gives them", async () => {
+test("two of the list compared side by side, each difference marked, the --diff text a click away; a third tick replaces the first", async () => {
   const pair = ["unknown gears.rpl", 'böse "bytes" \\ näme.rpl'];
-  await opened(pair);
-  for (const name of pair) await page.getByRole("checkbox", {name: `Choose ${name} to compare`}).check();
+  await opened(["sample.rpl", ...pair]);
+  for (const name of ["sample.rpl", ...pair]) await page.getByRole("checkbox", {name: `Choose ${name} to compare`}).check();
+  assert.equal(await page.isChecked("[aria-label='Choose sample.rpl to compare']"), false);
+  assert.match(await page.textContent("#compare-hint"), /sample\.rpl no longer/);
   await page.click("#compare");
-  await page.locator("#diff").waitFor();
-  assert.equal(await page.textContent("#diff"), vantorInfo(["--diff", ...pair]));
+  const marked = await page.$$eval("#sides tr.differs", (rows) => rows.map((row) => row.dataset.field).sort());
+  assert.deepEqual(marked, JSON.parse(vantorInfo(["--diff", "--json", ...pair])).differences.map((d) => d.field).sort());
+  await page.click("#copy-diff");
+  await page.waitForFunction(() => document.getElementById("compare-note").textContent === "Copied.");
+  assert.equal(await clipboard(), vantorInfo(["--diff", ...pair]));
+  await fits("compared at 1280 px");
 });
 
-test("the single-file page works from file://, with no server", async () => {
+test("ten thousand replays load, list and sort with no task over 50 ms; Download waits for them; a folder drop counts within 100 ms", async () => {
+  await opened([]);
+  await page.evaluate(async (sample) => {
+    const files = new DataTransfer(), bytes = Uint8Array.from(atob(sample), (c) => c.charCodeAt(0));
+    for (let i = 0; i < 10000; ++i) {
+      new DataView(bytes.buffer).setInt32(8, (i * 7919) % 10007, true);  // laps, so that every replay differs
+      files.items.add(new File([bytes], `${i}.rpl`));
+    }
+    window.picked = files.files;
+  }, fs.readFileSync(path.join(set, "sample.rpl")).toString("base64"));
+  const busy = await page.evaluate(() => {
+    window.tasks = [];
+    new PerformanceObserver((list) => tasks.push(...list.getEntries().map((task) => task.duration))).observe({type: "longtask"});
+    Object.assign(document.getElementById("open"), {files: picked}).dispatchEvent(new Event("change", {bubbles: true}));
+    return document.getElementById("download").disabled;
+  });
+  await loaded();
+  for (const column of ["Laps", "Laps", "File", "Track"]) await page.getByRole("button", {name: column}).click();
+  await page.evaluate(() => document.getElementById("list").scrollTo(0, 1e9));
+  await page.waitForFunction(() => document.querySelector("#rows .row:last-child .name").textContent === "9999.rpl");
+  assert.deepEqual([busy, await page.evaluate(() => tasks)], [true, []]);
+  const many = path.join(work, "many");
+  for (let i = 0; i < 2000; ++i) {
+    fs.mkdirSync(path.join(many, String(i % 20)), {recursive: true});
+    fs.writeFileSync(path.join(many, `${i % 20}/${i}.rpl`), "");
+  }
+  await page.evaluate(() => {
+    addEventListener("drop", () => (window.dropped = performance.now()), true);
+    new MutationObserver(() => (window.counted ??= /found/.test(document.getElementById("progress-text").textContent) ? performance.now() : undefined))
+        .observe(document.getElementById("status"), {subtree: true, characterData: true, childList: true});
+  });
+  await drop([many]);
+  await page.waitForFunction(() => window.counted);
+  assert.ok(await page.evaluate(() => counted - dropped) < 100);
+});
+
+test("the single-file page from file:// opens picked and dropped files as the served page does", async () => {
   const alone = await context.newPage();
   await alone.goto(pathToFileURL(single).href);
   await alone.setInputFiles("#open", [path.join(set, "sample.rpl")]);
-  await listed(1, alone);
-  assert.equal(await downloaded(alone), vantorInfo(["--json", "sample.rpl"]));
+  await drop([path.join(set, "cut.rpl")], alone);
+  await alone.waitForFunction(() => document.getElementById("progress-text").textContent.startsWith("1 replay, 1 file"));
+  assert.equal(await downloaded(alone), vantorInfo(["--json", "sample.rpl", "cut.rpl"]));
+  await alone.close();
+});
+
+test("a core that traps: the file that made it trap gets a row that says so, and the core started afresh reads the rest", async () => {
+  const trapping = await context.newPage();
+  await trapping.addInitScript(() => {
+    const Instance = WebAssembly.Instance;
+    WebAssembly.Instance = function (module, imports) {
+      const {exports} = new Instance(module, imports);
+      const name = (at, size) => new TextDecoder().decode(new Uint8Array(exports.memory.buffer, at, size));
+      // A name longer than memory: the core's allocation fails, and it aborts.
+      return {exports: {...exports, row: (at, size, named, length) => exports.row(at, size, named,
+          name(named, length) === "few.rpl" ? 0xFFFFFFF0 : length)}};
+    };
+  });
+  await trapping.goto(origin);
+  await trapping.setInputFiles("#open", ["few.rpl", "sample.rpl"].map((name) => path.join(set, name)));
+  await loaded(trapping);
+  assert.deepEqual(await trapping.$$eval("#rows .row", (rows) => rows.map((r) => r.lastChild.textContent)),
+      ["the decoder failed on this file and was started afresh", ""]);
+  assert.equal(await downloaded(trapping), vantorInfo(["--json", "sample.rpl"]));
+  await trapping.close();
+});
+
+test("a core that cannot be loaded is said once, plainly, and no file is blamed for it", async () => {
+  await page.route("**/vantor.wasm", (route) => route.fulfill({status: 404}));
+  await opened([]);
+  await page.setInputFiles("#open", [path.join(set, "sample.rpl")]);
+  await page.waitForFunction(() => document.getElementById("progress-text").textContent.startsWith("This page's decoder could not"));
+  assert.deepEqual([await page.textContent("#progress-text"), await page.isVisible("#loaded")],
+      ["This page's decoder could not be loaded (404 Not Found), so no replay can be opened here.", false]);
+  await page.unrouteAll();
 });
 
 test("nothing leaves the machine: the only requests were for the page's own files, and nothing is stored", async () => {
-  const own = ["/", "/vantor.css", "/core.js", "/page.js", "/vantor.wasm"].map((file) => origin + file);
+  const own = ["/", "/vantor.css", "/core.js", "/files.js", "/list.js", "/queue.js", "/page.js", "/vantor.wasm"].map((file) => origin + file);
   assert.deepEqual(requests.filter((url) => !own.includes(url) && url !== pathToFileURL(single).href), []);
   assert.deepEqual(await page.evaluate(() => [document.cookie, localStorage.length, sessionStorage.length]), ["", 0, 0]);
 });

@@ -1,0 +1,61 @@
+// The page's own logic without a browser: the load queue, what the list
+// says and how it sorts, and the boundary to the core over the real module.
+import assert from "node:assert/strict";
+import fs from "node:fs";
+import path from "node:path";
+import {test} from "node:test";
+import {fileURLToPath} from "node:url";
+import {fromUtf8, loadCore} from "../../web/core.js";
+import {noteFor, sorted, statusText} from "../../web/list.js";
+import {makeQueue} from "../../web/queue.js";
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
+const wasm = fs.readFileSync(path.join(process.env.VANTOR_SITE ?? path.join(root, "build/web/web/site"), "vantor.wasm"));
+
+test("batches load in the order they were asked for, whatever order they are found in; a failing one stops none after it", async () => {
+  const loaded = [], failed = [], enqueue = makeQueue((error) => failed.push(error.message));
+  let findFirst;
+  enqueue(new Promise((resolve) => (findFirst = resolve)), (batch) => loaded.push(batch));
+  enqueue(Promise.reject(new Error("folder gone")), (batch) => loaded.push(batch));
+  enqueue(Promise.resolve("bad"), () => { throw new Error("load threw"); });
+  const last = enqueue(Promise.resolve("second"), (batch) => loaded.push(batch));
+  setTimeout(() => findFirst("first"), 20);
+  await last;
+  assert.deepEqual([loaded, failed], [["first", "second"], ["folder gone", "load threw"]]);
+});
+
+test("the list sorts as people read: digits by number, no case or accents, numbers before texts, missing values last both ways", () => {
+  const rows = ["b10", "B2", "Äb", null, "7", "a", ""].map((text, i) => ({name: String(i), values: [text, , , i % 3 ? i : String(i * 10)]}));
+  const order = (column, down) => sorted(rows, column, down).map((row) => row.name).join("");
+  assert.deepEqual([order(1, false), order(1, true), order(4, false), order(4, true)], ["4521036", "0125436", "0124536", "6354210"]);
+});
+
+test("a row says in plain words what is wrong with its file, and the status counts replays and files with problems apart", () => {
+  const note = (values, message = "", error = undefined) => noteFor({values, message, error}, 4583);
+  assert.deepEqual([
+    note(["Monza", "", "", 5, 4583, false]), note([null, null, null, null, 0, true]),
+    note([null, "", "", "5", 3500, true], "Error in read GearRatio\nthat gear and the ones after it are left empty\n"),
+    note(["", "", "", 0, 4583, false]), note(null, "", new WebAssembly.RuntimeError("unreachable")),
+    note(null, "", new DOMException("", "NotReadableError")), note(null, "", new RangeError("the page ran out of memory")),
+  ], ["", "empty file: no replay in it",
+    "cut short: 3500 of 4583 bytes; Error in read GearRatio; that gear and the ones after it are left empty",
+    "no known track: perhaps not a replay", "the decoder failed on this file and was started afresh",
+    "cannot be read: the browser may not read it", "cannot be read: the page ran out of memory"]);
+  const rows = (good, bad) => [...Array(good).fill({note: ""}), ...Array(bad).fill({note: "empty file"})];
+  assert.deepEqual([statusText(rows(1998, 2)), statusText(rows(1, 1)), statusText(rows(2, 0))],
+      ["1,998 replays, 2 files with problems.", "1 replay, 1 file with problems.", "2 replays."]);
+});
+
+test("the core's row values are its JSON line's, a name keeps its byte order mark, and every call gives back what it took", async () => {
+  let live = 0, starts = 0, fail = null;
+  const core = await loadCore(wasm, (exports) => (++starts, live = 0, {...exports,
+    alloc: (size) => (fail === "alloc" ? 0 : (++live, exports.alloc(size))), release: (at) => (--live, exports.release(at)),
+    text: (...args) => (fail ? fail === "trap" ? exports.text(0xFFFFFFF0, 4583, 0, 0) : fail.x.y : exports.text(...args))}));
+  const bytes = new Uint8Array(4583).fill(35), name = "\uFEFFrace \u00e9\"\\,\"car\":.rpl";
+  const {line, row} = core.row(bytes, name), json = JSON.parse(fromUtf8.decode(line));
+  assert.deepEqual([row, json.path], [[json.track, json.driver, json.car, json.laps, 4583, false], name]);
+  assert.ok(core.text(bytes, name).startsWith(`${name}\n`));
+  for (fail of ["alloc", "throw", "trap"]) assert.throws(() => core.text(bytes, name), {alloc: RangeError, throw: TypeError, trap: WebAssembly.RuntimeError}[fail]);
+  fail = null;
+  assert.deepEqual([live, starts, core.text(bytes, "b").startsWith("b\n")], [0, 2, true]);
+});
