@@ -261,7 +261,7 @@ class Run {
       std::fputs(replay::kGearRatioError, streams_.err);
       note(path, std::string(replay::kGearNote));
     }
-    return view::makeWindowContent(path, decoded.info, decoded.bytesHeld);
+    return view::makeWindowContent(path, decoded);
   }
 
   std::optional<view::WindowContent> load(const std::string& path) {

@@ -101,6 +101,25 @@ class LineWriter {
     put('"');
   }
 
+  // A value the file does not hold is null.
+  void textOrNull(const view::Held<std::string>& windows1252) {
+    if (windows1252) {
+      text(*windows1252);
+    } else {
+      put("null");
+    }
+  }
+  template <typename Int>
+  void numberOrNull(const view::Held<Int>& value) {
+    if (value) {
+      number(*value);
+    } else {
+      put("null");
+    }
+  }
+  // A stored integer already in decimal: a JSON number as it stands.
+  void decimal(const view::Held<std::string>& digits) { put(digits ? std::string_view(*digits) : "null"); }
+
   // "name": — the comma goes before every key but an object's first.
   void key(std::string_view name, bool first = false) {
     if (!first) put(',');
@@ -142,22 +161,25 @@ class LineWriter {
 // to come, and the writer's checks stop the program should they outgrow it.
 constexpr std::size_t kFixedPart = 2048;
 
-std::size_t recordBytes(const view::RecordRowTexts& row) { return row.name.size() + row.car.size() + row.time.size(); }
+std::size_t bytesOf(const view::Held<std::string>& text) { return text ? text->size() : 0; }
+
+std::size_t recordBytes(const view::RecordRowTexts& row) {
+  return bytesOf(row.name) + bytesOf(row.car) + bytesOf(row.time);
+}
 
 std::size_t textBytes(const view::WindowContent& content) {
-  std::size_t n = content.track.size() + content.driver.size() + content.car.size() + content.direction.size() +
-                  content.laps.size();
-  for (const std::string& gear : content.gears) n += gear.size();
+  std::size_t n = bytesOf(content.track) + bytesOf(content.driver) + bytesOf(content.car) +
+                  bytesOf(content.direction) + bytesOf(content.laps);
+  for (const auto& gear : content.gears) n += bytesOf(gear);
   for (const view::RecordRowTexts& row : content.records) n += recordBytes(row);
   return n;
 }
 
-// The texts are the stored numbers in decimal: JSON integers as they stand.
-void writePair(LineWriter& line, std::string_view left, std::string_view right) {
+void writePair(LineWriter& line, const view::Held<std::string>& left, const view::Held<std::string>& right) {
   line.put('[');
-  line.put(left);
+  line.decimal(left);
   line.put(',');
-  line.put(right);
+  line.decimal(right);
   line.put(']');
 }
 
@@ -167,7 +189,8 @@ void writeTuning(LineWriter& line, const view::WindowContent& content, Value vie
   line.put('{');
   for (std::size_t i = 0; i < view::kTuningFields.size(); ++i) {
     line.key(view::kTuningFields[i].key, i == 0);
-    line.number(content.tuning[i].*value);
+    const view::Held<view::TuningValue>& tuning = content.tuning[i];
+    line.numberOrNull(tuning ? view::Held<Value>((*tuning).*value) : std::nullopt);
   }
   line.put('}');
 }
@@ -176,7 +199,7 @@ void writeGears(LineWriter& line, const view::WindowContent& content) {
   line.put('[');
   for (std::size_t i = 0; i < content.gears.size(); ++i) {
     if (i > 0) line.put(',');
-    line.text(content.gears[i]);
+    line.textOrNull(content.gears[i]);
   }
   line.put(']');
 }
@@ -186,13 +209,13 @@ void writeRecord(LineWriter& line, const view::RecordRowTexts& row) {
   line.key("place", true);
   line.put(row.place);
   line.key("name");
-  line.text(row.name);
+  line.textOrNull(row.name);
   line.key("car");
-  line.text(row.car);
+  line.textOrNull(row.car);
   line.key("time");
-  line.text(row.time);
+  line.textOrNull(row.time);
   line.key("rawTime");
-  line.number(row.rawTime);
+  line.numberOrNull(row.rawTime);
   line.put('}');
 }
 
@@ -207,9 +230,9 @@ void writeRecords(LineWriter& line, const view::WindowContent& content) {
 
 }  // namespace
 
-void appendJsonText(std::string& out, std::string_view windows1252) {
-  LineWriter line(out, kWorstPerByte * windows1252.size() + 2);
-  line.text(windows1252);
+void appendJsonText(std::string& out, const view::Held<std::string>& windows1252) {
+  LineWriter line(out, kWorstPerByte * bytesOf(windows1252) + 4);
+  line.textOrNull(windows1252);
 }
 
 void appendJsonPath(std::string& out, std::string_view bytes) {
@@ -241,15 +264,15 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.key("caption");
   line.utf8(validCaption);
   line.key("track");
-  line.text(content.track);
+  line.textOrNull(content.track);
   line.key("driver");
-  line.text(content.driver);
+  line.textOrNull(content.driver);
   line.key("car");
-  line.text(content.car);
+  line.textOrNull(content.car);
   line.key("direction");
-  line.text(content.direction);
+  line.textOrNull(content.direction);
   line.key("laps");
-  line.text(content.laps);
+  line.decimal(content.laps);
   line.key("gears");
   writeGears(line, content);
   line.key("downforce");
@@ -261,11 +284,11 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.key("stored");
   writeTuning(line, content, &view::TuningValue::stored);
   line.key("automaticTransmission");
-  line.number(content.automaticTransmission);
+  line.numberOrNull(content.automaticTransmission);
   line.key("damage");
-  line.number(content.damage);
+  line.numberOrNull(content.damage);
   line.key("isMonteCarlo");
-  line.put(content.isMonteCarlo ? "true" : "false");
+  line.put(content.isMonteCarlo ? (*content.isMonteCarlo ? "true" : "false") : "null");
   line.key("bytesHeld");
   line.number(static_cast<std::int64_t>(content.bytesHeld));
   line.key("isCut");

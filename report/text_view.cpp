@@ -51,36 +51,55 @@ void appendPadded(std::string& out, std::string_view windows1252, std::size_t wi
   if (windows1252.size() < width) out.append(width - windows1252.size(), ' ');
 }
 
-std::string checkText(int state) {
-  if (state == 0) return "0 (clear)";
-  if (state == 1) return "1 (checked)";
-  return std::to_string(state);
-}
-
-std::string leftRight(const std::string& left, const std::string& right) {
-  return "left " + left + ", right " + right;
-}
-
-namespace {
-
 void pad(std::string& out, std::size_t used, std::size_t width) {
   if (used < width) out.append(width - used, ' ');
 }
+
+std::string shown(const view::Held<std::string>& windows1252) {
+  if (!windows1252) return std::string(kMissing);
+  std::string utf8;
+  appendShownText(utf8, *windows1252);
+  return utf8;
+}
+
+std::size_t columns(std::string_view utf8) {
+  return static_cast<std::size_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void appendPaddedShown(std::string& out, std::string_view utf8, std::size_t width) {
+  out += utf8;
+  pad(out, columns(utf8), width);
+}
+
+std::string checkText(const view::Held<int>& state) {
+  if (!state) return std::string(kMissing);
+  if (*state == 0) return "0 (clear)";
+  if (*state == 1) return "1 (checked)";
+  return std::to_string(*state);
+}
+
+std::string leftRight(const view::Held<std::string>& left, const view::Held<std::string>& right) {
+  return "left " + shown(left) + ", right " + shown(right);
+}
+
+namespace {
 
 std::string number(std::int64_t value) {
   char digits[24];
   return {digits, std::to_chars(digits, digits + sizeof digits, value).ptr};
 }
 
-void appendRightAligned(std::string& out, const std::string& text, std::size_t width) {
-  pad(out, text.size(), width);
-  out += text;
+void appendRightAligned(std::string& out, std::string_view utf8, std::size_t width) {
+  pad(out, columns(utf8), width);
+  out += utf8;
 }
 
-void appendField(std::string& out, std::string_view label, std::string_view windows1252) {
+// utf8: the value as shown.
+void appendField(std::string& out, std::string_view label, std::string_view utf8) {
   out += "  ";
   appendPadded(out, label, kLabelWidth);
-  appendShownText(out, windows1252);
+  out += utf8;
   out += '\n';
 }
 
@@ -91,9 +110,10 @@ void appendTuning(std::string& out, const WindowContent& content) {
   for (std::size_t i = 0; i < kTuningFields.size(); ++i) {
     out += "  ";
     appendPadded(out, kTuningFields[i].label, kLabelWidth);
-    appendRightAligned(out, number(content.tuning[i].stored), 11);  // "-2147483648"
+    const view::Held<TuningValue>& value = content.tuning[i];
+    appendRightAligned(out, value ? number(value->stored) : std::string(kMissing), 11);  // "-2147483648"
     out += "  ";
-    out += number(content.tuning[i].position);
+    out += value ? number(value->position) : std::string(kMissing);
     out += '\n';
   }
   appendField(out, label::kDownforce, leftRight(content.downforceLeft, content.downforceRight));
@@ -110,29 +130,32 @@ void appendGears(std::string& out, const WindowContent& content) {
   out += "  ";
   pad(out, 0, kLabelWidth);
   for (std::size_t i = 0; i < content.gears.size(); ++i) {
-    appendPadded(out, content.gears[i], i + 1 < content.gears.size() ? kColumn : 0);
+    appendPaddedShown(out, shown(content.gears[i]), i + 1 < content.gears.size() ? kColumn : 0);
   }
   out += '\n';
 }
 
 void appendRecords(std::string& out, const WindowContent& content) {
   std::size_t nameWidth = 4, carWidth = 3;  // the headings "Name" and "Car"
-  for (const RecordRowTexts& row : content.records) {
-    nameWidth = std::max(nameWidth, row.name.size());
-    carWidth = std::max(carWidth, row.car.size());
+  std::array<std::array<std::string, 3>, replay::kRecordCount> rows;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const RecordRowTexts& row = content.records[i];
+    rows[i] = {shown(row.name), shown(row.car), shown(row.time)};
+    nameWidth = std::max(nameWidth, columns(rows[i][0]));
+    carWidth = std::max(carWidth, columns(rows[i][1]));
   }
   const auto line = [&](std::string_view label, std::string_view place, std::string_view name,
                         std::string_view car, std::string_view time) {
     out += "  ";
     appendPadded(out, label, kLabelWidth);
     appendPadded(out, place, 3);  // "8" and two blanks
-    appendPadded(out, name, nameWidth + 2);
-    appendPadded(out, car, carWidth + 2);
-    appendShownText(out, time);
+    appendPaddedShown(out, name, nameWidth + 2);
+    appendPaddedShown(out, car, carWidth + 2);
+    out += time;
     out += '\n';
   };
   line(label::kRecords, "#", "Name", "Car", "Time");
-  for (const RecordRowTexts& row : content.records) line("", row.place, row.name, row.car, row.time);
+  for (std::size_t i = 0; i < rows.size(); ++i) line("", content.records[i].place, rows[i][0], rows[i][1], rows[i][2]);
 }
 
 }  // namespace
@@ -147,13 +170,13 @@ void appendTextView(std::string& out, const WindowContent& content) {
   if (content.isCut()) {
     appendField(out, label::kCutShort,
                 "holds " + std::to_string(content.bytesHeld) + " of the " + std::to_string(replay::layout::kBytesUsed) +
-                    " bytes read: what lies past its end is not its own");
+                    " bytes read; the values past its end show as " + std::string(kMissing));
   }
-  appendField(out, label::kTrack, content.track);
-  appendField(out, label::kDirection, content.direction);
-  appendField(out, label::kLaps, content.laps);
-  appendField(out, label::kDriver, content.driver);
-  appendField(out, label::kCar, content.car);
+  appendField(out, label::kTrack, shown(content.track));
+  appendField(out, label::kDirection, shown(content.direction));
+  appendField(out, label::kLaps, shown(content.laps));
+  appendField(out, label::kDriver, shown(content.driver));
+  appendField(out, label::kCar, shown(content.car));
   appendField(out, label::kAutomaticTransmission, checkText(content.automaticTransmission));
   appendField(out, label::kDamage, checkText(content.damage));
   appendTuning(out, content);

@@ -43,7 +43,7 @@ WindowContent decoded(const unsigned char* bytes, std::size_t size, const char* 
   if (!replay.gearsComplete && message != nullptr) {
     message->append(vantor::replay::kGearRatioError).append(vantor::replay::kGearNote).append("\n");
   }
-  return vantor::view::makeWindowContent(std::string_view(name, nameSize), replay.info, replay.bytesHeld);
+  return vantor::view::makeWindowContent(std::string_view(name, nameSize), replay);
 }
 
 // {"bytesRead":N,"sliderMax":N,"tuning":[{"key":K,"label":L},...]}
@@ -53,9 +53,9 @@ std::string formatFacts() {
   for (const vantor::view::TuningField& field : vantor::view::kTuningFields) {
     if (&field != vantor::view::kTuningFields.data()) json += ',';
     json += R"({"key":)";
-    vantor::report::appendJsonText(json, field.key);
+    vantor::report::appendJsonText(json, std::string(field.key));
     json += R"(,"label":)";
-    vantor::report::appendJsonText(json, field.sliderLabel);
+    vantor::report::appendJsonText(json, std::string(field.sliderLabel));
     json += '}';
   }
   return json + "]}";

@@ -29,12 +29,12 @@ def main():
         subprocess.run([make_sample, os.path.join(work, "full.rpl")], check=True)
         full = open(os.path.join(work, "full.rpl"), "rb").read()
         replays = {"cut": full[:3500], "gear": full[:3496] + b"\1\0\0\0" + full[3500:],  # 3rd gear: no known step
-                   "odd": bytes(range(256)) * 18}
+                   "odd": bytes(range(256)) * 18, "empty": b""}
         for name, data in replays.items():
             open(os.path.join(work, name + ".rpl"), "wb").write(data)
         lines = {line["path"]: line for line in map(json.loads, run("--json", work).splitlines())}
         problems = [f"{path}: {e.message}" for path, line in lines.items() for e in line_check.iter_errors(line)]
-        problems += [f"{len(lines)} lines for 4 replays"] if len(lines) != 4 else []
+        problems += [f"{len(lines)} lines for 5 replays"] if len(lines) != 5 else []
         for name in replays:
             diff = json.loads(run("--json", "--diff", os.path.join(work, "full.rpl"), os.path.join(work, name + ".rpl")))
             problems += [f"diff {name}: {e.message}" for e in diff_check.iter_errors(diff)]

@@ -97,17 +97,17 @@ TEST_F(VantorInfo, LinkedFoldersAreNotFollowedSoALoopEnds) {
 
 TEST_F(VantorInfo, EachFileAndStandardInputStartFromAnEmptyRecord) {
   const std::string full = write("1.rpl"), shortFile = write("2.rpl", ReplayBuilder().laps(3).size(100));
-  const std::vector<json> read = objects({"--json", full, shortFile, full, "-"}, ReplayBuilder().laps(4).size(9));
+  const std::vector<json> read = objects({"--json", full, shortFile, full, "-"}, ReplayBuilder().laps(4).size(12));
   ASSERT_EQ(read.size(), 4u);
   EXPECT_EQ(read[2]["car"], "Comet Vantage");  // the last field of the file
   EXPECT_EQ(read[2]["bytesHeld"], 4583);
   EXPECT_EQ(read[2]["isCut"], false);
   for (const std::size_t i : {1u, 3u}) {
-    EXPECT_EQ(read[i]["bytesHeld"], i == 1 ? 100 : 9);
+    EXPECT_EQ(read[i]["bytesHeld"], i == 1 ? 100 : 12);
     EXPECT_EQ(read[i]["isCut"], true);
-    EXPECT_EQ(read[i]["laps"], i == 1 ? "3" : "4");
-    EXPECT_EQ(read[i]["driver"], "");
-    EXPECT_EQ(read[i]["records"][0]["name"], "");
+    EXPECT_EQ(read[i]["laps"], i == 1 ? 3 : 4);
+    EXPECT_EQ(read[i]["driver"], nullptr);
+    EXPECT_EQ(read[i]["records"][0]["name"], nullptr);
   }
   EXPECT_EQ(read[3]["path"], "-");
 }
