@@ -67,8 +67,9 @@ std::vector<Shown> shownValues(const WindowContent& c, const RecordWidths& width
   };
   const auto pair = [](std::string_view l, std::string f, const view::Held<std::string>& left,
                        const view::Held<std::string>& right) {
-    return Shown{std::string(l), std::move(f), leftRight(left, right),
-                 "[" + jsonNumber(left) + "," + jsonNumber(right) + "]"};
+    std::string json = "[";
+    json.append(jsonNumber(left)).append(",").append(jsonNumber(right)).append("]");
+    return Shown{std::string(l), std::move(f), leftRight(left, right), std::move(json)};
   };
   const std::string bytesHeld = std::to_string(c.bytesHeld);
   std::vector<Shown> shownValues = {
