@@ -60,7 +60,7 @@ constexpr std::string_view kUsageStart =
     "\n"
     "Record times read minutes:seconds:hundredths (01:30:93 is 1 min 30.93 s).\n"
     "Tuning shows each value as the file stores it beside its slider's place;\n"
-    "shock stiffness is stored in 16.16 fixed point (65536 is 1.0). A file cut\n";
+    "shock stiffness is stored in 16.16 fixed point (65536 is 1.0).\n";
 
 constexpr std::string_view kUsageEnd =
     "\n"
@@ -79,8 +79,9 @@ struct Options {
 
 std::string usage() {
   std::string text(kUsageStart);
-  text.append("short says how many of the ").append(std::to_string(replay::layout::kBytesUsed));
-  text.append(" bytes read it holds.\n").append(kUsageEnd);
+  text.append("A file cut short says how many of the ").append(std::to_string(replay::layout::kBytesUsed));
+  text.append(" bytes read it\nholds; a value it does not hold shows as ").append(report::kMissing);
+  text.append(" (null with --json).\n").append(kUsageEnd);
   return text;
 }
 
