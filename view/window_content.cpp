@@ -26,6 +26,7 @@ WindowContent makeWindowContent(std::string_view path, const replay::DecodedRepl
   const replay::HeldValues& held = replay.held;
   WindowContent content;
   content.bytesHeld = std::min(replay.bytesHeld, replay::layout::kBytesUsed);
+  content.gearsComplete = replay.gearsComplete;
   content.path = path;
   content.caption = captionFor(path, content.isCut());
   content.track = textIfHeld(held.trackKey, info.trackName.view());

@@ -56,6 +56,7 @@ struct WindowContent {
   Held<bool> isMonteCarlo;  // the record times came from the Monte Carlo table
   // Of the bytes a load reads, how many the file holds.
   std::size_t bytesHeld = replay::layout::kBytesUsed;
+  bool gearsComplete = true;  // false: a gear is no known step, it and the ones after it are empty
   std::array<RecordRowTexts, replay::kRecordCount> records;
   [[nodiscard]] bool isCut() const { return bytesHeld < replay::layout::kBytesUsed; }
   friend bool operator==(const WindowContent&, const WindowContent&) = default;

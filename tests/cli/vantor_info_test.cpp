@@ -128,14 +128,15 @@ TEST_F(VantorInfo, UnreadableFilesAreNamedAndTheOthersStillPrinted) {
 }
 
 TEST_F(VantorInfo, ActionsAndUsageErrors) {
-  for (const auto& args : {std::vector<std::string>{}, {"--json"}, {"--bogus", "a.rpl"}, {"--diff", "-", "-"}}) {
+  for (const auto& args : {std::vector<std::string>{}, {"--json"}, {"--bogus", "a.rpl"}, {"--diff", "-", "-"},
+                          {"--json", "--csv", "a"}, {"--csv", "--diff", "a", "b"}}) {
     const RunResult result = run(args);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_TRUE(result.err.starts_with("vantor-info: ") && result.err.ends_with("; see vantor-info --help\n") &&
                 std::count(result.err.begin(), result.err.end(), '\n') == 1) << result.err;
   }
-  EXPECT_TRUE(run({"x", "--help", "--version"}).out.starts_with("usage: vantor-info [--json] PATH...\n"));
+  EXPECT_TRUE(run({"x", "--help", "--version"}).out.starts_with("usage: vantor-info [--json | --csv] [--records] PATH...\n"));
   EXPECT_EQ(run({"--version", "--schema"}).out, "vantor-info " VANTOR_VERSION "\n");
   EXPECT_EQ(json::parse(run({"--schema"}).out)["required"].size(), 19u);
   // After "--" an option's name is a path.
