@@ -50,18 +50,33 @@ void RecordMerge::add(const view::WindowContent& content) {
   }
 }
 
+// Sorted through their places, which keeps the code small where the core
+// is compiled for the page: one sort of numbers, not one for each struct.
+template <typename Less>
+std::vector<std::size_t> sortedPlaces(std::size_t count, Less less) {
+  std::vector<std::size_t> places(count);
+  for (std::size_t i = 0; i < count; ++i) places[i] = i;
+  std::sort(places.begin(), places.end(), [&](std::size_t a, std::size_t b) { return less(a, b) || (!less(b, a) && a < b); });
+  return places;
+}
+
 std::vector<TrackRecords> RecordMerge::tracks() const {
+  const auto groupOrder = sortedPlaces(groups_.size(), [&](std::size_t a, std::size_t b) {
+    const Group &x = groups_[a], &y = groups_[b];
+    return x.track != y.track ? x.track < y.track : x.direction < y.direction;
+  });
   std::vector<TrackRecords> tracks;
   tracks.reserve(groups_.size());
-  for (const Group& group : groups_) {
-    TrackRecords sorted{group.track, group.direction, group.records};
-    std::stable_sort(sorted.records.begin(), sorted.records.end(),
-                     [](const MergedRecord& a, const MergedRecord& b) { return a.rawTime < b.rawTime; });
+  for (const std::size_t g : groupOrder) {
+    const Group& group = groups_[g];
+    TrackRecords sorted{group.track, group.direction, {}};
+    sorted.records.reserve(group.records.size());
+    const auto recordOrder = sortedPlaces(group.records.size(), [&](std::size_t a, std::size_t b) {
+      return group.records[a].rawTime < group.records[b].rawTime;
+    });
+    for (const std::size_t r : recordOrder) sorted.records.push_back(group.records[r]);
     tracks.push_back(std::move(sorted));
   }
-  std::sort(tracks.begin(), tracks.end(), [](const TrackRecords& a, const TrackRecords& b) {
-    return a.track != b.track ? a.track < b.track : a.direction < b.direction;
-  });
   return tracks;
 }
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <map>
 #include <vector>
 
 #include "view/window_content.h"
@@ -49,10 +49,10 @@ class RecordMerge {
     std::string track;
     std::string direction;
     std::vector<MergedRecord> records;
-    std::unordered_map<std::string, std::size_t> index;  // record key -> its place in records
+    std::map<std::string, std::size_t, std::less<>> index;  // record key -> its place in records
   };
   std::vector<Group> groups_;
-  std::unordered_map<std::string, std::size_t> groupIndex_;
+  std::map<std::string, std::size_t, std::less<>> groupIndex_;
   std::size_t leftOut_ = 0;
 };
 
