@@ -221,9 +221,11 @@ class Run {
   Run(const Options& options, const Streams& streams) : options_(options), streams_(streams) {}
 
   int diff() {
-    const auto a = load(options_.paths[0]);
-    const auto b = load(options_.paths[1]);
-    if (!a || !b) return kTrouble;
+    const view::WindowContent* loaded = load(options_.paths[0]);
+    if (loaded == nullptr) return kTrouble;
+    const std::optional<view::WindowContent> a = *loaded;
+    const view::WindowContent* b = load(options_.paths[1]);
+    if (b == nullptr) return kTrouble;
     const std::vector<report::Difference> found = report::differences(*a, *b);
     block_.clear();
     if (options_.form == Form::json) {
@@ -285,8 +287,8 @@ class Run {
     return true;
   }
 
-  bool show(const std::optional<view::WindowContent>& content) {
-    if (!content) return true;
+  bool show(const view::WindowContent* content) {
+    if (content == nullptr) return true;
     if (options_.records) {
       merge_.add(*content);
       return true;
@@ -305,12 +307,13 @@ class Run {
   // Reads the start of the file once and decodes the three passes from that
   // one buffer into a fresh record: one file's values never reach the next.
   template <typename Read>
-  std::optional<view::WindowContent> load(const std::string& path, Read read) {
+  // The content is filled in place, and good until the next load.
+  const view::WindowContent* load(const std::string& path, Read read) {
     std::array<unsigned char, replay::layout::kBytesUsed> buffer;
     const ReadResult got = read(ReadBuffer(buffer));
     if (got.bytesHeld < 0) {
       fail(path, std::strerror(got.error));
-      return std::nullopt;
+      return nullptr;
     }
     const replay::DecodedReplay decoded =
         replay::decodeFile(replay::ReplayBytes(buffer.data(), static_cast<std::size_t>(got.bytesHeld)));
@@ -318,19 +321,20 @@ class Run {
       std::fputs(replay::kGearRatioError, streams_.err);
       note(path, std::string(replay::kGearNote));
     }
-    return view::makeWindowContent(path, decoded);
+    view::fillWindowContent(content_, path, decoded);
+    return &content_;
   }
 
-  std::optional<view::WindowContent> load(const std::string& path) {
+  const view::WindowContent* load(const std::string& path) {
     if (path == "-") return load(path, [&](ReadBuffer buffer) { return replay::readStreamStart(streams_.in, buffer); });
     return loadFile(path, statusOf(path));
   }
 
   // A path already asked about once: the answer is not asked for again.
-  std::optional<view::WindowContent> loadFile(const std::string& path, const replay::PathStatus& status) {
+  const view::WindowContent* loadFile(const std::string& path, const replay::PathStatus& status) {
     if (status.kind == replay::PathKind::missing) {
       fail(path, std::strerror(status.error));
-      return std::nullopt;
+      return nullptr;
     }
     return load(path, [&](ReadBuffer buffer) { return replay::readFileStart(*nativePath(path), buffer); });
   }
@@ -378,6 +382,7 @@ class Run {
   const Options& options_;
   const Streams& streams_;
   std::string block_;
+  view::WindowContent content_;  // the last file's, its room kept for the next
   report::RecordMerge merge_;
   bool anyFailed_ = false;
   bool outputClosed_ = false;

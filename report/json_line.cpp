@@ -13,56 +13,87 @@
 namespace vantor::report {
 namespace {
 
-// A control character as JSON writes it: a short escape where JSON has
-// one, else \u00XX. Worked out at compile time, as fixed 8-byte entries
-// that are copied whole.
-struct Escape {
-  std::array<char, 8> bytes{};
+// What a byte becomes inside a JSON string, worked out at compile time as
+// fixed 8-byte pieces that are copied whole: a control character its
+// escape (a short one where JSON has one, else \u00XX), a quote or a
+// backslash escaped, any other byte itself or, from Windows-1252, its
+// UTF-8 form.
+struct Piece {
+  std::array<char, 7> bytes{};
   std::uint8_t size = 0;
 };
 
-constexpr Escape controlEscape(std::size_t b) {
-  const auto shortForm = [](char c) { return Escape{{'\\', c, 0, 0, 0, 0, 0, 0}, 2}; };
+constexpr Piece escapedOrSame(std::size_t b) {
+  const auto shortForm = [](char c) { return Piece{{'\\', c, 0, 0, 0, 0, 0}, 2}; };
   switch (b) {
     case '\b': return shortForm('b');
     case '\f': return shortForm('f');
     case '\n': return shortForm('n');
     case '\r': return shortForm('r');
     case '\t': return shortForm('t');
+    case '"': return shortForm('"');
+    case '\\': return shortForm('\\');
     default: break;
   }
   constexpr char kHex[] = "0123456789abcdef";
-  return {{'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 0xF], 0, 0}, 6};
+  if (b < 0x20) return {{'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 0xF], 0}, 6};
+  return {{static_cast<char>(b), 0, 0, 0, 0, 0, 0}, 1};
 }
 
-constexpr std::size_t kControls = 0x20;
-constexpr std::array<Escape, kControls> kControlEscapes = [] {
-  std::array<Escape, kControls> table{};
-  for (std::size_t b = 0; b < kControls; ++b) table[b] = controlEscape(b);
+using PieceTable = std::array<Piece, 256>;
+
+constexpr PieceTable kFromUtf8 = [] {
+  PieceTable table{};
+  for (std::size_t b = 0; b < table.size(); ++b) table[b] = escapedOrSame(b);
+  return table;
+}();
+
+constexpr PieceTable kFromWindows1252 = [] {
+  PieceTable table = kFromUtf8;
+  for (std::size_t b = 0x80; b < table.size(); ++b) {
+    const view::Utf8Bytes& e = view::kWindows1252Utf8[b];
+    table[b] = {{e.bytes[0], e.bytes[1], e.bytes[2], 0, 0, 0, 0}, e.size};
+  }
   return table;
 }();
 
 // The most one input byte can become, and room for a whole piece to be
 // copied at the very end.
 constexpr std::size_t kWorstPerByte = 6;
-constexpr std::size_t kSlack = sizeof(Escape::bytes);
+constexpr std::size_t kSlack = sizeof(Piece::bytes);
 
-// Writes the line into room sized beforehand for the worst case, so that
-// the string grows at most once a line: the batch tool writes a line for
-// every one of thousands of files. Every append first checks that it fits
-// (a text once, for its worst case) and stops the program rather than
-// write past the room: a key added without its room is a bug to see at
-// once, not memory to overwrite in a release build.
+// Writes the line into room sized beforehand for the worst case: on the
+// stack when it fits (nearly every line), else in the string, which then
+// grows once. The batch tool writes a line for every one of thousands of
+// files. Every append first checks that it fits (a text once, for its
+// worst case) and stops the program rather than write past the room: a
+// key added without its room is a bug to see at once, not memory to
+// overwrite in a release build. finish() hands the line over.
 class LineWriter {
  public:
-  LineWriter(std::string& out, std::size_t most) : out_(out), start_(out.size()) {
-    out_.resize(start_ + most + kSlack);
-    at_ = out_.data() + start_;
+  LineWriter(std::string& out, std::size_t most) : out_(out) {
+    if (most + kSlack <= stack_.size()) {
+      at_ = stack_.data();
+    } else {
+      start_ = out_.size();
+      out_.resize(start_ + most + kSlack);
+      at_ = out_.data() + start_;
+    }
+    begin_ = at_;
     end_ = at_ + most;
   }
-  ~LineWriter() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
+  ~LineWriter() = default;
+
+  void finish() {
+    const auto written = static_cast<std::size_t>(at_ - begin_);
+    if (begin_ == stack_.data()) {
+      out_.append(begin_, written);
+    } else {
+      out_.resize(start_ + written);
+    }
+  }
 
   void put(char c) {
     room(1);
@@ -79,28 +110,10 @@ class LineWriter {
     at_ = std::to_chars(at_, at_ + kLongest, value).ptr;
   }
   // UTF-8 bytes, already valid, as a JSON string.
-  void utf8(std::string_view bytes) {
-    room(kWorstPerByte * bytes.size() + 2);
-    put('"');
-    for (const char c : bytes) {
-      if (!escaped(c)) *at_++ = c;
-    }
-    put('"');
-  }
+  void utf8(std::string_view bytes) { string(bytes, kFromUtf8); }
 
   // Windows-1252 bytes as a JSON string.
-  void text(std::string_view windows1252) {
-    room(kWorstPerByte * windows1252.size() + 2);
-    put('"');
-    for (const char c : windows1252) {
-      if (escaped(c)) continue;
-      const view::Utf8Bytes& e = view::kWindows1252Utf8[static_cast<unsigned char>(c)];
-      std::memcpy(at_, e.bytes.data(), e.bytes.size());
-      at_ += e.size;
-    }
-    put('"');
-  }
-
+  void text(std::string_view windows1252) { string(windows1252, kFromWindows1252); }
   // A value the file does not hold is null.
   void textOrNull(const view::Held<std::string>& windows1252) {
     if (windows1252) {
@@ -129,18 +142,15 @@ class LineWriter {
   }
 
  private:
-  // Writes the escape when c needs one.
-  bool escaped(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b == '"' || b == '\\') {
-      put('\\');
-      put(c);
-      return true;
+  void string(std::string_view bytes, const PieceTable& pieces) {
+    room(kWorstPerByte * bytes.size() + 2);
+    *at_++ = '"';
+    for (const char c : bytes) {
+      const Piece& piece = pieces[static_cast<unsigned char>(c)];
+      std::memcpy(at_, piece.bytes.data(), piece.bytes.size());
+      at_ += piece.size;
     }
-    if (b >= kControlEscapes.size()) return false;
-    std::memcpy(at_, kControlEscapes[b].bytes.data(), kControlEscapes[b].bytes.size());
-    at_ += kControlEscapes[b].size;
-    return true;
+    *at_++ = '"';
   }
 
   void room(std::size_t bytes) const {
@@ -151,7 +161,9 @@ class LineWriter {
   }
 
   std::string& out_;
-  std::size_t start_;
+  std::size_t start_ = 0;
+  std::array<char, 8192> stack_;  // left unset: only what is written is read
+  char* begin_ = nullptr;
   char* at_ = nullptr;
   const char* end_ = nullptr;  // of the room; the slack past it only takes whole-piece copies
 };
@@ -233,6 +245,7 @@ void writeRecords(LineWriter& line, const view::WindowContent& content) {
 void appendJsonText(std::string& out, const view::Held<std::string>& windows1252) {
   LineWriter line(out, kWorstPerByte * bytesOf(windows1252) + 4);
   line.textOrNull(windows1252);
+  line.finish();
 }
 
 void appendJsonPath(std::string& out, std::string_view bytes) {
@@ -240,11 +253,13 @@ void appendJsonPath(std::string& out, std::string_view bytes) {
   view::appendValidUtf8(valid, bytes);
   LineWriter line(out, kWorstPerByte * valid.size() + 2);
   line.utf8(valid);
+  line.finish();
 }
 
 void appendJsonRecord(std::string& out, const view::RecordRowTexts& row) {
   LineWriter line(out, kFixedPart + kWorstPerByte * recordBytes(row));
   writeRecord(line, row);
+  line.finish();
 }
 
 void appendJsonLine(std::string& out, const view::WindowContent& content) {
@@ -298,6 +313,7 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.key("format");
   line.number(kJsonFormat);
   line.put("}\n");
+  line.finish();
 }
 
 }  // namespace vantor::report

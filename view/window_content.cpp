@@ -1,6 +1,7 @@
 #include "view/window_content.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <string>
 
@@ -15,32 +16,50 @@ Held<T> ifHeld(bool held, T value) {
   return held ? Held<T>(std::move(value)) : std::nullopt;
 }
 
-Held<std::string> textIfHeld(bool held, std::string_view text) { return ifHeld(held, std::string(text)); }
+// Assigned in place, so that a content filled again for the next file
+// keeps its strings' room: the batch tool fills one for each of thousands.
+void setText(Held<std::string>& field, bool held, std::string_view text) {
+  if (!held) {
+    field.reset();
+  } else if (field) {
+    field->assign(text);
+  } else {
+    field.emplace(text);
+  }
+}
 
-Held<std::string> numberIfHeld(bool held, std::int32_t value) { return ifHeld(held, std::to_string(value)); }
+void setNumber(Held<std::string>& field, bool held, std::int32_t value) {
+  char digits[12];
+  setText(field, held, {digits, std::to_chars(digits, digits + sizeof digits, value).ptr});
+}
 
 }  // namespace
 
 WindowContent makeWindowContent(std::string_view path, const replay::DecodedReplay& replay) {
+  WindowContent content;
+  fillWindowContent(content, path, replay);
+  return content;
+}
+
+void fillWindowContent(WindowContent& content, std::string_view path, const replay::DecodedReplay& replay) {
   const replay::ReplayInfo& info = replay.info;
   const replay::HeldValues& held = replay.held;
-  WindowContent content;
   content.bytesHeld = std::min(replay.bytesHeld, replay::layout::kBytesUsed);
   content.gearsComplete = replay.gearsComplete;
   content.path = path;
   content.caption = captionFor(path, content.isCut());
-  content.track = textIfHeld(held.trackKey, info.trackName.view());
-  content.driver = textIfHeld(held.driverName, info.driverName.view());
-  content.car = textIfHeld(held.carName, info.carName.view());
-  content.direction = textIfHeld(held.directionText, info.directionText);
-  content.laps = textIfHeld(held.lapsText, info.lapsText.view());
+  setText(content.track, held.trackKey, info.trackName.view());
+  setText(content.driver, held.driverName, info.driverName.view());
+  setText(content.car, held.carName, info.carName.view());
+  setText(content.direction, held.directionText, info.directionText);
+  setText(content.laps, held.lapsText, info.lapsText.view());
   for (std::size_t i = 0; i < replay::kGearSlotCount; ++i) {
-    content.gears[i] = textIfHeld(held.gears[i], info.gears[i].text.view());
+    setText(content.gears[i], held.gears[i], info.gears[i].text.view());
   }
-  content.downforceLeft = numberIfHeld(held.downforceLeft, info.downforceLeft);
-  content.downforceRight = numberIfHeld(held.downforceRight, info.downforceRight);
-  content.tyrePressureLeft = numberIfHeld(held.tyrePressureLeft, info.tyrePressureLeft);
-  content.tyrePressureRight = numberIfHeld(held.tyrePressureRight, info.tyrePressureRight);
+  setNumber(content.downforceLeft, held.downforceLeft, info.downforceLeft);
+  setNumber(content.downforceRight, held.downforceRight, info.downforceRight);
+  setNumber(content.tyrePressureLeft, held.tyrePressureLeft, info.tyrePressureLeft);
+  setNumber(content.tyrePressureRight, held.tyrePressureRight, info.tyrePressureRight);
   for (std::size_t i = 0; i < kTuningFields.size(); ++i) {
     const TuningField& field = kTuningFields[i];
     const std::int32_t stored = field.storedIn(info);
@@ -52,11 +71,13 @@ WindowContent makeWindowContent(std::string_view path, const replay::DecodedRepl
   for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
     const replay::RecordRow& row = info.records[i];
     const replay::RecordHeld& rowHeld = held.records[i];
-    content.records[i] = {std::to_string(i + 1), textIfHeld(rowHeld.name, row.name.view()),
-                          textIfHeld(rowHeld.car, row.car.view()), textIfHeld(rowHeld.time, row.timeText.view()),
-                          ifHeld(rowHeld.time, row.rawTime)};
+    RecordRowTexts& texts = content.records[i];
+    texts.place.assign(1, static_cast<char>('1' + i));  // eight places
+    setText(texts.name, rowHeld.name, row.name.view());
+    setText(texts.car, rowHeld.car, row.car.view());
+    setText(texts.time, rowHeld.time, row.timeText.view());
+    texts.rawTime = ifHeld(rowHeld.time, row.rawTime);
   }
-  return content;
 }
 
 }  // namespace vantor::view

@@ -65,4 +65,8 @@ struct WindowContent {
 // What the window shows after the file at path was decoded into replay.
 WindowContent makeWindowContent(std::string_view path, const replay::DecodedReplay& replay);
 
+// The same into a content made before (for another file), which keeps the
+// room its texts had.
+void fillWindowContent(WindowContent& content, std::string_view path, const replay::DecodedReplay& replay);
+
 }  // namespace vantor::view
