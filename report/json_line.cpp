@@ -135,10 +135,13 @@ class LineWriter {
 
   // "name": — the comma goes before every key but an object's first.
   void key(std::string_view name, bool first = false) {
-    if (!first) put(',');
-    put('"');
-    put(name);
-    put("\":");
+    room(name.size() + 4);
+    if (!first) *at_++ = ',';
+    *at_++ = '"';
+    std::memcpy(at_, name.data(), name.size());
+    at_ += name.size();
+    *at_++ = '"';
+    *at_++ = ':';
   }
 
  private:

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 #include "view/utf8_text.h"
 
@@ -11,26 +12,47 @@ namespace vantor::report {
 namespace {
 
 using view::appendValidUtf8;
-using view::appendWindows1252AsUtf8;
 using view::kReplacementCharacter;
 using view::kTuningFields;
 
-bool isControl(char c) {
-  const auto b = static_cast<unsigned char>(c);
+constexpr bool isControl(unsigned char b) {
   return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
+// Each byte's shown form, worked out once: its UTF-8, or U+FFFD for a
+// control character.
+constexpr std::array<view::Utf8Bytes, 256> kShown = [] {
+  std::array<view::Utf8Bytes, 256> table = view::kWindows1252Utf8;
+  for (std::size_t b = 0; b < table.size(); ++b) {
+    if (isControl(static_cast<unsigned char>(b))) table[b] = view::utf8Encode(0xFFFD);
+  }
+  return table;
+}();
+
 }  // namespace
 
+// Written through a pointer into room for the worst case (three bytes a
+// byte), then cut to what was written: the text view shows dozens of texts
+// for each of thousands of files.
 void appendShownText(std::string& out, std::string_view windows1252) {
-  std::size_t run = 0;
-  for (std::size_t i = 0; i < windows1252.size(); ++i) {
-    if (!isControl(windows1252[i])) continue;
-    appendWindows1252AsUtf8(out, windows1252.substr(run, i - run));
-    out += kReplacementCharacter;
-    run = i + 1;
+  // Labels and most names are plain ASCII, which shows as it is.
+  const bool plain = std::all_of(windows1252.begin(), windows1252.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x20 && b < 0x7F;
+  });
+  if (plain) {
+    out += windows1252;
+    return;
   }
-  appendWindows1252AsUtf8(out, windows1252.substr(run));
+  const std::size_t start = out.size();
+  out.resize(start + 3 * windows1252.size());
+  char* at = out.data() + start;
+  for (const char c : windows1252) {
+    const view::Utf8Bytes& shown = kShown[static_cast<unsigned char>(c)];
+    std::memcpy(at, shown.bytes.data(), shown.bytes.size());
+    at += shown.size;
+  }
+  out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 void appendShownPath(std::string& out, std::string_view bytes) {
@@ -103,6 +125,26 @@ void appendField(std::string& out, std::string_view label, std::string_view utf8
   out += '\n';
 }
 
+// A text or the missing sign, and blanks up to width: each Windows-1252
+// byte shows as one character, and so does the sign.
+void appendHeld(std::string& out, const view::Held<std::string>& windows1252, std::size_t width = 0) {
+  if (windows1252) {
+    appendPadded(out, *windows1252, width);
+  } else {
+    out += kMissing;
+    pad(out, 1, width);
+  }
+}
+
+std::size_t columnsOf(const view::Held<std::string>& windows1252) { return windows1252 ? windows1252->size() : 1; }
+
+void appendHeldField(std::string& out, std::string_view label, const view::Held<std::string>& windows1252) {
+  out += "  ";
+  appendPadded(out, label, kLabelWidth);
+  appendHeld(out, windows1252);
+  out += '\n';
+}
+
 void appendTuning(std::string& out, const WindowContent& content) {
   out += "  ";
   appendPadded(out, "Tuning", kLabelWidth);
@@ -130,32 +172,29 @@ void appendGears(std::string& out, const WindowContent& content) {
   out += "  ";
   pad(out, 0, kLabelWidth);
   for (std::size_t i = 0; i < content.gears.size(); ++i) {
-    appendPaddedShown(out, shown(content.gears[i]), i + 1 < content.gears.size() ? kColumn : 0);
+    appendHeld(out, content.gears[i], i + 1 < content.gears.size() ? kColumn : 0);
   }
   out += '\n';
 }
 
 void appendRecords(std::string& out, const WindowContent& content) {
   std::size_t nameWidth = 4, carWidth = 3;  // the headings "Name" and "Car"
-  std::array<std::array<std::string, 3>, replay::kRecordCount> rows;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const RecordRowTexts& row = content.records[i];
-    rows[i] = {shown(row.name), shown(row.car), shown(row.time)};
-    nameWidth = std::max(nameWidth, columns(rows[i][0]));
-    carWidth = std::max(carWidth, columns(rows[i][1]));
+  for (const RecordRowTexts& row : content.records) {
+    nameWidth = std::max(nameWidth, columnsOf(row.name));
+    carWidth = std::max(carWidth, columnsOf(row.car));
   }
-  const auto line = [&](std::string_view label, std::string_view place, std::string_view name,
-                        std::string_view car, std::string_view time) {
+  const auto line = [&](std::string_view label, std::string_view place, const view::Held<std::string>& name,
+                        const view::Held<std::string>& car, const view::Held<std::string>& time) {
     out += "  ";
     appendPadded(out, label, kLabelWidth);
     appendPadded(out, place, 3);  // "8" and two blanks
-    appendPaddedShown(out, name, nameWidth + 2);
-    appendPaddedShown(out, car, carWidth + 2);
-    out += time;
+    appendHeld(out, name, nameWidth + 2);
+    appendHeld(out, car, carWidth + 2);
+    appendHeld(out, time);
     out += '\n';
   };
-  line(label::kRecords, "#", "Name", "Car", "Time");
-  for (std::size_t i = 0; i < rows.size(); ++i) line("", content.records[i].place, rows[i][0], rows[i][1], rows[i][2]);
+  line(label::kRecords, "#", std::string("Name"), std::string("Car"), std::string("Time"));
+  for (const RecordRowTexts& row : content.records) line("", row.place, row.name, row.car, row.time);
 }
 
 }  // namespace
@@ -172,11 +211,11 @@ void appendTextView(std::string& out, const WindowContent& content) {
                 "holds " + std::to_string(content.bytesHeld) + " of the " + std::to_string(replay::layout::kBytesUsed) +
                     " bytes read; the values past its end show as " + std::string(kMissing));
   }
-  appendField(out, label::kTrack, shown(content.track));
-  appendField(out, label::kDirection, shown(content.direction));
-  appendField(out, label::kLaps, shown(content.laps));
-  appendField(out, label::kDriver, shown(content.driver));
-  appendField(out, label::kCar, shown(content.car));
+  appendHeldField(out, label::kTrack, content.track);
+  appendHeldField(out, label::kDirection, content.direction);
+  appendHeldField(out, label::kLaps, content.laps);
+  appendHeldField(out, label::kDriver, content.driver);
+  appendHeldField(out, label::kCar, content.car);
   appendField(out, label::kAutomaticTransmission, checkText(content.automaticTransmission));
   appendField(out, label::kDamage, checkText(content.damage));
   appendTuning(out, content);
