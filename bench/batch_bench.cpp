@@ -33,15 +33,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
 
-// Replays of 5 to 60 KB whose texts and values differ from file to file.
-std::vector<std::string> makeReplays(const std::string& folder, int count) {
+// Replays of 5 to 60 KB whose texts and values differ from file to file;
+// each holds one record of its own, unless the records are to repeat.
+std::vector<std::string> makeReplays(const std::string& folder, int count, bool ownRecord = true) {
   fs::create_directories(folder);
   std::vector<std::string> paths;
   for (int i = 0; i < count; ++i) {
     vantor::testing::ReplayBuilder replay = vantor::testing::sampleReplay();
     const auto n = static_cast<unsigned>(i);
     replay.driverName("D" + std::to_string(i)).laps(i % 50).rideHeight(static_cast<std::int16_t>(i % 41 - 20));
-    replay.recordName(n % 8, "Holder " + std::to_string(i)).otherTrackTime(n % 8, i);
+    if (ownRecord) replay.recordName(n % 8, "Holder " + std::to_string(i)).otherTrackTime(n % 8, i);
     replay.size(5 * 1024 + (n * 2654435761u) % (55 * 1024 + 1));
     char name[32];
     std::snprintf(name, sizeof name, "/replay-%06d.rpl", i);
@@ -115,6 +116,8 @@ int main(int argc, char** argv) {
               dir.path().c_str());
   const std::vector<std::string> paths = makeReplays(dir.pathOf("all"), count);
   makeReplays(dir.pathOf("small"), kSmall);
+  makeReplays(dir.pathOf("same-small"), kSmall, false);
+  makeReplays(dir.pathOf("same-all"), count, false);
 
   ::sync();  // the new files' write-back would otherwise slow whichever side it meets
   std::array<Form, 4> forms{{{"--json", "--json"}, {"", "text view"}, {"--csv", "--csv"}, {"--records", "--records"}}};
@@ -145,5 +148,8 @@ int main(int argc, char** argv) {
     std::printf("peak memory of vantor-info %s: %ld KB for %d files, %ld KB for %d files\n", form.option,
                 runTool(dir.pathOf("small"), form.option).maxRssKb, kSmall, form.maxRssKb, count);
   }
+  std::printf("  the same, when the files repeat the same eight records: %ld KB for %d files, %ld KB for %d files\n",
+              runTool(dir.pathOf("same-small"), "--records").maxRssKb, kSmall,
+              runTool(dir.pathOf("same-all"), "--records").maxRssKb, count);
   return 0;
 }

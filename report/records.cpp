@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "replay/tables.h"
 #include "report/csv.h"
 #include "report/json_line.h"
 #include "report/text_view.h"
@@ -34,6 +35,7 @@ std::string heading(const TrackRecords& group) {
 }  // namespace
 
 void RecordMerge::add(const view::WindowContent& content) {
+  bool pathKept = false;
   for (const view::RecordRowTexts& row : content.records) {
     if (!row.name || !row.car || !row.time || !content.track || !content.direction) {
       ++leftOut_;
@@ -45,7 +47,11 @@ void RecordMerge::add(const view::WindowContent& content) {
     Group& group = groups_[groupAt->second];
     const auto [recordAt, newRecord] =
         group.index.try_emplace(recordKey(*row.name, *row.car, *row.rawTime), group.records.size());
-    if (newRecord) group.records.push_back({*row.name, *row.car, *row.time, *row.rawTime, 0, content.path});
+    if (newRecord) {
+      if (!pathKept) paths_.push_back(content.path);
+      pathKept = true;
+      group.records.push_back({*row.name, *row.car, *row.rawTime, 0, static_cast<std::uint32_t>(paths_.size() - 1)});
+    }
     ++group.records[recordAt->second].files;
   }
 }
@@ -74,7 +80,11 @@ std::vector<TrackRecords> RecordMerge::tracks() const {
     const auto recordOrder = sortedPlaces(group.records.size(), [&](std::size_t a, std::size_t b) {
       return group.records[a].rawTime < group.records[b].rawTime;
     });
-    for (const std::size_t r : recordOrder) sorted.records.push_back(group.records[r]);
+    for (const std::size_t r : recordOrder) {
+      const Kept& kept = group.records[r];
+      sorted.records.push_back({kept.name, kept.car, replay::recordTimeText(kept.rawTime), kept.rawTime, kept.files,
+                                paths_[kept.firstFile]});
+    }
     tracks.push_back(std::move(sorted));
   }
   return tracks;

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "view/window_content.h"
@@ -45,14 +45,25 @@ class RecordMerge {
   [[nodiscard]] std::size_t leftOut() const { return leftOut_; }
 
  private:
+  // What a record keeps while the merge runs: its time as stored (the text
+  // is made again for the output) and its first file by number, so that
+  // memory grows by little more than the record's two names.
+  struct Kept {
+    std::string name;
+    std::string car;
+    std::int32_t rawTime = 0;
+    std::uint32_t files = 0;
+    std::uint32_t firstFile = 0;  // into paths_
+  };
   struct Group {
     std::string track;
     std::string direction;
-    std::vector<MergedRecord> records;
+    std::vector<Kept> records;
     std::map<std::string, std::size_t, std::less<>> index;  // record key -> its place in records
   };
   std::vector<Group> groups_;
   std::map<std::string, std::size_t, std::less<>> groupIndex_;
+  std::vector<std::string> paths_;  // of the files that were first to hold a record
   std::size_t leftOut_ = 0;
 };
 
