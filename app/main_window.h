@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/open_dialog.h"
-#include "replay/replay_info.h"
+#include "replay/decode.h"
 #include "resources/resource.h"
 #include "view/tuning.h"
 #include "view/window_content.h"
@@ -21,11 +21,12 @@ struct MainWindow {
   HINSTANCE instance = nullptr;
   HWND dialog = nullptr;
   HWND list = nullptr;
-  replay::ReplayInfo info;  // what the shown replay's file holds, and nothing else
+  // What the shown replay's file holds, and nothing else, with which of
+  // its values it holds and its bytesHeld.
+  replay::DecodedReplay shown;
   // The path of the replay shown, as the system gave it: what Copy names.
   // Nothing before the first load, and then Copy does nothing.
   std::optional<std::wstring> shownPath;
-  std::size_t shownBytes = 0;  // how many its file held of those a load reads: less when cut short
   OpenDialogBuffers openBuffers;
 };
 

@@ -17,7 +17,7 @@ namespace {
 using view::WindowContent;
 
 void setTexts(HWND dialog, const WindowContent& content) {
-  const std::array<std::pair<int, const std::string*>, 17> fields{{
+  const std::array<std::pair<int, const view::Held<std::string>*>, 17> fields{{
       {IDC_TRACK, &content.track},
       {IDC_DRIVER, &content.driver},
       {IDC_CAR, &content.car},
@@ -36,24 +36,38 @@ void setTexts(HWND dialog, const WindowContent& content) {
       {IDC_TYRE_PRESSURE_LEFT, &content.tyrePressureLeft},
       {IDC_TYRE_PRESSURE_RIGHT, &content.tyrePressureRight},
   }};
-  for (const auto& [id, text] : fields) SetDlgItemTextW(dialog, id, windows1252AsWide(*text).c_str());
+  // A value the file does not hold leaves its field empty.
+  for (const auto& [id, text] : fields) SetDlgItemTextW(dialog, id, windows1252AsWide(text->value_or("")).c_str());
 }
 
-// The trackbar pins a position outside its range to the nearer end.
+// The trackbar pins a position outside its range to the nearer end. A
+// setting the file does not hold has no slider to show a place on.
 void setSliders(HWND dialog, const WindowContent& content) {
   for (std::size_t i = 0; i < kSliderIds.size(); ++i) {
-    SendDlgItemMessageW(dialog, kSliderIds[i], TBM_SETPOS, TRUE, content.tuning[i].position);
+    const view::Held<view::TuningValue>& value = content.tuning[i];
+    if (value) SendDlgItemMessageW(dialog, kSliderIds[i], TBM_SETPOS, TRUE, value->position);
+    ShowWindow(GetDlgItem(dialog, kSliderIds[i]), value ? SW_SHOWNA : SW_HIDE);
   }
 }
 
 // Any nonzero byte shows as checked: a file may hold more than 0 and 1.
-void setChecks(HWND dialog, const WindowContent& content) {
-  CheckDlgButton(dialog, IDC_AUTOMATIC_TRANSMISSION, content.automaticTransmission != 0 ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(dialog, IDC_DAMAGE, content.damage != 0 ? BST_CHECKED : BST_UNCHECKED);
+// A flag the file does not hold shows neither: the box takes a third,
+// indeterminate state, which only a three-state box can show.
+void setCheck(HWND dialog, int id, const view::Held<int>& state) {
+  HWND box = GetDlgItem(dialog, id);
+  const auto type = static_cast<LONG>(state ? BS_AUTOCHECKBOX : BS_AUTO3STATE);
+  const LONG style = (GetWindowLongW(box, GWL_STYLE) & ~static_cast<LONG>(BS_TYPEMASK)) | type;
+  SendMessageW(box, BM_SETSTYLE, static_cast<WPARAM>(LOWORD(style)), TRUE);
+  CheckDlgButton(dialog, id, !state ? BST_INDETERMINATE : (*state != 0 ? BST_CHECKED : BST_UNCHECKED));
 }
 
-void setSubItem(HWND list, int index, int subItem, const std::string& windows1252) {
-  std::wstring text = windows1252AsWide(windows1252);
+void setChecks(HWND dialog, const WindowContent& content) {
+  setCheck(dialog, IDC_AUTOMATIC_TRANSMISSION, content.automaticTransmission);
+  setCheck(dialog, IDC_DAMAGE, content.damage);
+}
+
+void setSubItem(HWND list, int index, int subItem, const view::Held<std::string>& windows1252) {
+  std::wstring text = windows1252AsWide(windows1252.value_or(""));
   LVITEMW item{};
   item.iSubItem = subItem;
   item.pszText = text.data();
@@ -82,16 +96,14 @@ void showRecordRows(HWND list, const WindowContent& content) {
 }  // namespace
 
 WindowContent shownContent(const MainWindow& window) {
-  return view::makeWindowContent(utf8From(window.shownPath.value()), window.info, window.shownBytes);
+  return view::makeWindowContent(utf8From(window.shownPath.value()), window.shown);
 }
 
 int openReplay(MainWindow& window, const std::wstring& path) {
-  replay::ReplayInfo info;
-  const int held = replay::load(path, info);
-  if (held < 0) return -1;
-  window.info = info;
+  replay::DecodedReplay replay;
+  if (replay::load(path, replay) < 0) return -1;
+  window.shown = replay;
   window.shownPath = path;
-  window.shownBytes = static_cast<std::size_t>(held);
   const WindowContent content = shownContent(window);
   SetWindowTextW(window.dialog, wideFromUtf8(content.caption).c_str());
   setTexts(window.dialog, content);

@@ -33,9 +33,9 @@ BENCHMARK(BM_OpenReadClose);
 
 void BM_Load(benchmark::State& state) {
   const std::string& path = samplePath();
-  vantor::replay::ReplayInfo info;
+  vantor::replay::DecodedReplay replay;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(vantor::replay::load(path, info));
+    benchmark::DoNotOptimize(vantor::replay::load(path, replay));
     benchmark::ClobberMemory();
   }
 }

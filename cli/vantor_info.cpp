@@ -16,8 +16,10 @@
 #include "replay/layout.h"
 #include "replay/path_status.h"
 #include "replay/tables.h"
+#include "report/csv.h"
 #include "report/diff.h"
 #include "report/json_line.h"
+#include "report/records.h"
 #include "report/schema.h"
 #include "report/text_view.h"
 #include "view/utf8_text.h"
@@ -40,18 +42,26 @@ using replay::ReadResult;
 constexpr int kTrouble = 2;
 
 constexpr std::string_view kUsageStart =
-    "usage: vantor-info [--json] PATH...\n"
+    "usage: vantor-info [--json | --csv] [--records] PATH...\n"
     "       vantor-info [--json] --diff A B\n"
     "       vantor-info --schema | --help | --version\n"
     "\n"
-    "Prints what the Vantor window shows for each replay: as aligned text, or\n"
-    "as one JSON object per line. With --diff, prints only the values in which\n"
-    "two replays differ, A's beside B's.\n"
+    "Prints what the Vantor window shows for each replay: as aligned text, as\n"
+    "one JSON object per line, or as a spreadsheet's rows. With --diff, prints\n"
+    "only the values in which two replays differ, A's beside B's. With\n"
+    "--records, prints the best times of all the replays given, merged: every\n"
+    "distinct record (driver, car and time) once a track and direction, best\n"
+    "first, with how many files hold it and the first that does.\n"
     "\n"
     "  PATH       a replay file; a folder, searched recursively for .rpl files\n"
     "             (any letter case) in sorted order; or - for one replay read\n"
     "             from standard input\n"
     "  --json     JSON Lines instead of text\n"
+    "  --csv      CSV instead of text (RFC 4180, UTF-8 with a byte order mark,\n"
+    "             CR LF): a header, then one row a replay with the JSON line's\n"
+    "             values but the records (columns below), a value the file\n"
+    "             does not hold an empty cell; with --records, a row a record\n"
+    "  --records  the merged best times instead of each replay\n"
     "  --diff     compare the two replays A and B\n"
     "  --schema   print the JSON Schema of the --json objects\n"
     "  --help     print this help\n"
@@ -60,7 +70,7 @@ constexpr std::string_view kUsageStart =
     "\n"
     "Record times read minutes:seconds:hundredths (01:30:93 is 1 min 30.93 s).\n"
     "Tuning shows each value as the file stores it beside its slider's place;\n"
-    "shock stiffness is stored in 16.16 fixed point (65536 is 1.0). A file cut\n";
+    "shock stiffness is stored in 16.16 fixed point (65536 is 1.0).\n";
 
 constexpr std::string_view kUsageEnd =
     "\n"
@@ -69,19 +79,49 @@ constexpr std::string_view kUsageEnd =
     "the two are alike, 1 when they differ, 2 when either cannot be read.\n";
 
 enum class Action { show, diff, help, version, schema, usageError };
+enum class Form { text, json, csv };
 
 struct Options {
   Action action = Action::show;
-  bool json = false;
+  Form form = Form::text;
+  bool records = false;
   std::vector<std::string> paths;
   std::string problem;  // what was wrong, for a usage error
 };
 
+// A CSV header's column names, wrapped and indented.
+void appendColumns(std::string& text, std::string_view header) {
+  header.remove_prefix(report::kUtf8ByteOrderMark.size());
+  header.remove_suffix(2);  // CR LF
+  for (std::size_t width = 0; !header.empty();) {
+    const std::string_view column = header.substr(0, header.find(','));
+    header.remove_prefix(std::min(header.size(), column.size() + 1));
+    if (width + column.size() > 72) text += '\n', width = 0;
+    text.append(width == 0 ? "  " : " ").append(column).append(header.empty() ? "\n" : ",");
+    width += column.size() + 2;
+  }
+}
+
 std::string usage() {
   std::string text(kUsageStart);
-  text.append("short says how many of the ").append(std::to_string(replay::layout::kBytesUsed));
-  text.append(" bytes read it holds.\n").append(kUsageEnd);
-  return text;
+  text.append("A file cut short says how many of the ").append(std::to_string(replay::layout::kBytesUsed));
+  text.append(" bytes read it\nholds; a value it does not hold shows as ").append(report::kMissing);
+  text.append(",\nnull with --json, an empty cell with --csv.\n\nCSV columns, in order:\n");
+  std::string header;
+  report::appendCsvHeader(header);
+  appendColumns(text, header);
+  text.append("and with --records:\n");
+  header.clear();
+  report::appendRecordsCsv(header, report::RecordMerge{});
+  appendColumns(text, header);
+  return text.append(kUsageEnd);
+}
+
+Options usageError(std::string problem) {
+  Options options;
+  options.action = Action::usageError;
+  options.problem = std::move(problem);
+  return options;
 }
 
 // Options may stand anywhere among the paths; "--" ends them, so that a
@@ -94,8 +134,12 @@ Options parseOptions(std::span<const std::string> args) {
       options.paths.push_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
-    } else if (arg == "--json") {
-      options.json = true;
+    } else if (arg == "--json" || arg == "--csv") {
+      const Form form = arg == "--json" ? Form::json : Form::csv;
+      if (options.form != Form::text && options.form != form) return usageError("--json and --csv are two forms: give one");
+      options.form = form;
+    } else if (arg == "--records") {
+      options.records = true;
     } else if (arg == "--diff") {
       if (options.action == Action::show) options.action = Action::diff;
     } else if (arg == "--help" || arg == "-h") {
@@ -105,17 +149,20 @@ Options parseOptions(std::span<const std::string> args) {
     } else if (arg == "--schema") {
       if (options.action == Action::show) options.action = Action::schema;
     } else {
-      return {Action::usageError, false, {}, "unknown option " + arg};
+      return usageError("unknown option " + arg);
     }
   }
   if (options.action == Action::show && options.paths.empty()) {
-    return {Action::usageError, false, {}, "no PATH given"};
+    return usageError("no PATH given");
   }
   if (options.action == Action::diff && options.paths.size() != 2) {
-    return {Action::usageError, false, {}, "--diff compares two replays, A and B"};
+    return usageError("--diff compares two replays, A and B");
   }
   if (options.action == Action::diff && options.paths[0] == "-" && options.paths[1] == "-") {
-    return {Action::usageError, false, {}, "--diff reads standard input for one of A and B, not both"};
+    return usageError("--diff reads standard input for one of A and B, not both");
+  }
+  if (options.action == Action::diff && (options.form == Form::csv || options.records)) {
+    return usageError("--diff compares two replays as text or JSON, not with --csv or --records");
   }
   return options;
 }
@@ -174,12 +221,14 @@ class Run {
   Run(const Options& options, const Streams& streams) : options_(options), streams_(streams) {}
 
   int diff() {
-    const auto a = load(options_.paths[0]);
-    const auto b = load(options_.paths[1]);
-    if (!a || !b) return kTrouble;
+    const view::WindowContent* loaded = load(options_.paths[0]);
+    if (loaded == nullptr) return kTrouble;
+    const std::optional<view::WindowContent> a = *loaded;
+    const view::WindowContent* b = load(options_.paths[1]);
+    if (b == nullptr) return kTrouble;
     const std::vector<report::Difference> found = report::differences(*a, *b);
     block_.clear();
-    if (options_.json) {
+    if (options_.form == Form::json) {
       report::appendDiffJson(block_, *a, *b, found);
     } else {
       report::appendDiffText(block_, *a, *b, found);
@@ -190,9 +239,13 @@ class Run {
   }
 
   int run() {
-    for (const std::string& path : options_.paths) {
-      if (!showArgument(path)) break;
+    bool goOn = true;
+    if (options_.form == Form::csv && !options_.records) {
+      report::appendCsvHeader(block_);
+      goOn = write(block_);
     }
+    for (auto path = options_.paths.begin(); goOn && path != options_.paths.end(); ++path) goOn = showArgument(*path);
+    if (goOn && options_.records) writeRecords();
     if (!outputClosed_ && std::fflush(streams_.out) != 0) writeFailed();
     return anyFailed_ ? 1 : 0;
   }
@@ -234,11 +287,17 @@ class Run {
     return true;
   }
 
-  bool show(const std::optional<view::WindowContent>& content) {
-    if (!content) return true;
+  bool show(const view::WindowContent* content) {
+    if (content == nullptr) return true;
+    if (options_.records) {
+      merge_.add(*content);
+      return true;
+    }
     block_.clear();
-    if (options_.json) {
+    if (options_.form == Form::json) {
       report::appendJsonLine(block_, *content);
+    } else if (options_.form == Form::csv) {
+      report::appendCsvRow(block_, *content);
     } else {
       report::appendTextView(block_, *content);
     }
@@ -248,12 +307,13 @@ class Run {
   // Reads the start of the file once and decodes the three passes from that
   // one buffer into a fresh record: one file's values never reach the next.
   template <typename Read>
-  std::optional<view::WindowContent> load(const std::string& path, Read read) {
+  // The content is filled in place, and good until the next load.
+  const view::WindowContent* load(const std::string& path, Read read) {
     std::array<unsigned char, replay::layout::kBytesUsed> buffer;
     const ReadResult got = read(ReadBuffer(buffer));
     if (got.bytesHeld < 0) {
       fail(path, std::strerror(got.error));
-      return std::nullopt;
+      return nullptr;
     }
     const replay::DecodedReplay decoded =
         replay::decodeFile(replay::ReplayBytes(buffer.data(), static_cast<std::size_t>(got.bytesHeld)));
@@ -261,21 +321,34 @@ class Run {
       std::fputs(replay::kGearRatioError, streams_.err);
       note(path, std::string(replay::kGearNote));
     }
-    return view::makeWindowContent(path, decoded.info, decoded.bytesHeld);
+    view::fillWindowContent(content_, path, decoded);
+    return &content_;
   }
 
-  std::optional<view::WindowContent> load(const std::string& path) {
+  const view::WindowContent* load(const std::string& path) {
     if (path == "-") return load(path, [&](ReadBuffer buffer) { return replay::readStreamStart(streams_.in, buffer); });
     return loadFile(path, statusOf(path));
   }
 
   // A path already asked about once: the answer is not asked for again.
-  std::optional<view::WindowContent> loadFile(const std::string& path, const replay::PathStatus& status) {
+  const view::WindowContent* loadFile(const std::string& path, const replay::PathStatus& status) {
     if (status.kind == replay::PathKind::missing) {
       fail(path, std::strerror(status.error));
-      return std::nullopt;
+      return nullptr;
     }
     return load(path, [&](ReadBuffer buffer) { return replay::readFileStart(*nativePath(path), buffer); });
+  }
+
+  void writeRecords() {
+    block_.clear();
+    if (options_.form == Form::json) {
+      report::appendRecordsJson(block_, merge_);
+    } else if (options_.form == Form::csv) {
+      report::appendRecordsCsv(block_, merge_);
+    } else {
+      report::appendRecordsText(block_, merge_);
+    }
+    write(block_);
   }
 
   bool write(const std::string& text) {
@@ -309,6 +382,8 @@ class Run {
   const Options& options_;
   const Streams& streams_;
   std::string block_;
+  view::WindowContent content_;  // the last file's, its room kept for the next
+  report::RecordMerge merge_;
   bool anyFailed_ = false;
   bool outputClosed_ = false;
 };

@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   const int loads = input.ConsumeIntegralInRange(1, 3);
   replay::ReplayInfo info;
-  std::size_t bytesHeld = 0;
+  Bytes lastFile;
   for (int i = 0; i < loads; ++i) {
     const bool last = i + 1 == loads;
     const Bytes file = last ? input.ConsumeRemainingBytes<std::uint8_t>()
@@ -113,8 +113,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const replay::ReplayInfo expected = expectedAfterLoad(info, file);
     replay::decodeReplay(file, info, messages);
     require(info == expected, "what a load keeps and what it takes from the file");
-    bytesHeld = file.size();
+    lastFile = file;
   }
-  checkJsonLine(view::makeWindowContent("C:\\Replays\\last.rpl", info, bytesHeld));
+  const replay::DecodedReplay last{info, lastFile.size(), true, replay::heldValues(lastFile, info.isMonteCarlo)};
+  checkJsonLine(view::makeWindowContent("C:\\Replays\\last.rpl", last));
   return 0;
 }

@@ -94,6 +94,7 @@ DecodedReplay decodeFile(ReplayBytes file) {
   if (file.size() > layout::kBytesUsed) file = file.first(layout::kBytesUsed);
   decoded.bytesHeld = file.size();
   decoded.gearsComplete = decodeReplay(file, decoded.info, nullptr);
+  decoded.held = heldValues(file, decoded.info.isMonteCarlo);
   return decoded;
 }
 

@@ -5,14 +5,13 @@
 #include <span>
 #include <string_view>
 
+#include "replay/held.h"
 #include "replay/replay_info.h"
 
 // Decoding a replay from bytes already in memory: the file's first bytes,
 // as many as it has up to layout::kBytesUsed. The window, vantor-info and
 // the web page each read them once and decode them with decodeFile.
 namespace vantor::replay {
-
-using ReplayBytes = std::span<const unsigned char>;
 
 // Three passes in this order: the gear slots, then names, track, tuning
 // values, flags, direction and laps, then the eight record rows (times from
@@ -30,6 +29,7 @@ struct DecodedReplay {
   ReplayInfo info;
   std::size_t bytesHeld = 0;  // of the layout::kBytesUsed a replay has: fewer when cut short
   bool gearsComplete = true;  // false after an unknown gear step
+  HeldValues held;            // which of info's values the file holds
 };
 DecodedReplay decodeFile(ReplayBytes file);
 

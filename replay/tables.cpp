@@ -60,10 +60,9 @@ int decimalValue(std::string_view text) {
 }
 
 // printf's "%02d": at least two characters, zero-padded after any sign.
-void appendTwoDigits(std::string& out, int value) {
-  if (value >= 0 && value < 10) out += '0';
-  char digits[12];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+char* twoDigits(char* at, int value) {
+  if (value >= 0 && value < 10) *at++ = '0';
+  return std::to_chars(at, at + 11, value).ptr;
 }
 
 }  // namespace
@@ -102,25 +101,29 @@ std::string_view gearStepText(int index) { return kGearSteps.at(static_cast<std:
 
 std::string recordTimeText(std::int32_t rawTime) {
   const std::int32_t c = hundredths(rawTime);
-  char digits[12];
-  const std::string_view text(digits, std::to_chars(digits, digits + sizeof digits, c).ptr);
-
-  // The last two characters are the hundredths, the rest the seconds; the
-  // split is made on the text, so a minus sign can land on either side.
-  int h = static_cast<int>(c);
-  int s = 0;
-  if (text.size() >= 2) {
-    h = decimalValue(text.substr(text.size() - 2));
-    s = decimalValue(text.substr(0, text.size() - 2));
+  // The last two characters of c's text are the hundredths, the rest the
+  // seconds. From 10 up that is plain arithmetic; below, the split is made
+  // on the text, so a minus sign can land on either side.
+  int s = c / 100;
+  int h = c % 100;
+  if (c < 10) {
+    char digits[12];
+    const std::string_view text(digits, std::to_chars(digits, digits + sizeof digits, c).ptr);
+    h = static_cast<int>(c);
+    s = 0;
+    if (text.size() >= 2) {
+      h = decimalValue(text.substr(text.size() - 2));
+      s = decimalValue(text.substr(0, text.size() - 2));
+    }
   }
-
-  std::string result;
-  appendTwoDigits(result, s / 60);
-  result += ':';
-  appendTwoDigits(result, s % 60);
-  result += ':';
-  appendTwoDigits(result, h);
-  return result;
+  // Written in place: the batch tool makes eight of these a replay.
+  char result[3 * 12 + 2];
+  char* at = twoDigits(result, s / 60);
+  *at++ = ':';
+  at = twoDigits(at, s % 60);
+  *at++ = ':';
+  at = twoDigits(at, h);
+  return {result, at};
 }
 
 }  // namespace vantor::replay

@@ -12,15 +12,17 @@ namespace {
 struct Shown {
   std::string label;
   std::string field;
-  std::string text;
+  std::string text;  // UTF-8, as the text view shows it
   std::string json;
 };
 
-std::string jsonText(std::string_view windows1252) {
+std::string jsonText(const view::Held<std::string>& windows1252) {
   std::string json;
   appendJsonText(json, windows1252);
   return json;
 }
+
+std::string jsonNumber(const view::Held<std::string>& decimal) { return decimal.value_or("null"); }
 
 // The widest name and car of either replay's records, so that the rows of
 // both line up.
@@ -29,22 +31,22 @@ struct RecordWidths {
   std::size_t car = 0;
 };
 
-RecordWidths recordWidths(const view::WindowContent& a, const view::WindowContent& b) {
+RecordWidths recordWidths(const WindowContent& a, const WindowContent& b) {
   RecordWidths widths;
-  for (const view::WindowContent* content : {&a, &b}) {
-    for (const view::RecordRowTexts& row : content->records) {
-      widths.name = std::max(widths.name, row.name.size());
-      widths.car = std::max(widths.car, row.car.size());
+  for (const WindowContent* content : {&a, &b}) {
+    for (const RecordRowTexts& row : content->records) {
+      widths.name = std::max(widths.name, columns(shown(row.name)));
+      widths.car = std::max(widths.car, columns(shown(row.car)));
     }
   }
   return widths;
 }
 
-std::string recordText(const view::RecordRowTexts& row, const RecordWidths& widths) {
-  std::string text = row.place + "  " + row.name;
-  text.append(widths.name - row.name.size() + 2, ' ').append(row.car);
-  text.append(widths.car - row.car.size() + 2, ' ').append(row.time);
-  return text;
+std::string recordText(const RecordRowTexts& row, const RecordWidths& widths) {
+  std::string text = row.place + "  ";
+  appendPaddedShown(text, shown(row.name), widths.name + 2);
+  appendPaddedShown(text, shown(row.car), widths.car + 2);
+  return text.append(shown(row.time));
 }
 
 // "/gears/2". Appended in parts, which the cross compiler reads without a
@@ -56,53 +58,55 @@ std::string pointer(std::string_view parent, std::string_view child) {
 // Every value the text view shows, one entry a line of the diff, each
 // named by its JSON Pointer into the JSON line and valued as that line
 // writes it there.
-std::vector<Shown> shownValues(const view::WindowContent& c, const RecordWidths& widths) {
-  namespace label = label;
-  const auto text = [](std::string_view l, std::string f, const std::string& t) {
-    return Shown{std::string(l), std::move(f), t, jsonText(t)};
+std::vector<Shown> shownValues(const WindowContent& c, const RecordWidths& widths) {
+  const auto text = [](std::string_view l, std::string f, const view::Held<std::string>& t) {
+    return Shown{std::string(l), std::move(f), shown(t), jsonText(t)};
   };
-  const auto number = [](std::string_view l, std::string f, std::string t, std::int64_t value) {
-    return Shown{std::string(l), std::move(f), std::move(t), std::to_string(value)};
+  const auto check = [](std::string_view l, std::string f, const view::Held<int>& state) {
+    return Shown{std::string(l), std::move(f), checkText(state), state ? std::to_string(*state) : "null"};
   };
-  const auto pair = [](std::string_view l, std::string f, const std::string& left, const std::string& right) {
-    return Shown{std::string(l), std::move(f), leftRight(left, right), "[" + left + "," + right + "]"};
+  const auto pair = [](std::string_view l, std::string f, const view::Held<std::string>& left,
+                       const view::Held<std::string>& right) {
+    std::string json = "[";
+    json.append(jsonNumber(left)).append(",").append(jsonNumber(right)).append("]");
+    return Shown{std::string(l), std::move(f), leftRight(left, right), std::move(json)};
   };
-  const auto bytesHeld = static_cast<std::int64_t>(c.bytesHeld);
-  std::vector<Shown> shown = {
-      number(label::kBytesHeld, "/bytesHeld", std::to_string(bytesHeld), bytesHeld),
+  const std::string bytesHeld = std::to_string(c.bytesHeld);
+  std::vector<Shown> shownValues = {
+      {std::string(label::kBytesHeld), "/bytesHeld", bytesHeld, bytesHeld},
       text(label::kTrack, "/track", c.track),
       text(label::kDirection, "/direction", c.direction),
-      text(label::kLaps, "/laps", c.laps),
+      {std::string(label::kLaps), "/laps", shown(c.laps), jsonNumber(c.laps)},
       text(label::kDriver, "/driver", c.driver),
       text(label::kCar, "/car", c.car),
-      number(label::kAutomaticTransmission, "/automaticTransmission", checkText(c.automaticTransmission),
-             c.automaticTransmission),
-      number(label::kDamage, "/damage", checkText(c.damage), c.damage)};
+      check(label::kAutomaticTransmission, "/automaticTransmission", c.automaticTransmission),
+      check(label::kDamage, "/damage", c.damage)};
   for (std::size_t i = 0; i < view::kTuningFields.size(); ++i) {
-    const view::TuningValue& value = c.tuning[i];
-    shown.push_back(number(view::kTuningFields[i].label, pointer("/stored", view::kTuningFields[i].key),
-                           std::to_string(value.stored) + ", slider " + std::to_string(value.position),
-                           value.stored));
+    const view::Held<TuningValue>& value = c.tuning[i];
+    const std::string stored = value ? std::to_string(value->stored) : "null";
+    shownValues.push_back({std::string(view::kTuningFields[i].label), pointer("/stored", view::kTuningFields[i].key),
+                           value ? stored + ", slider " + std::to_string(value->position) : std::string(kMissing),
+                           stored});
   }
-  shown.push_back(pair(label::kDownforce, "/downforce", c.downforceLeft, c.downforceRight));
-  shown.push_back(pair(label::kTirePressure, "/tyrePressure", c.tyrePressureLeft, c.tyrePressureRight));
+  shownValues.push_back(pair(label::kDownforce, "/downforce", c.downforceLeft, c.downforceRight));
+  shownValues.push_back(pair(label::kTirePressure, "/tyrePressure", c.tyrePressureLeft, c.tyrePressureRight));
   for (std::size_t i = 0; i < c.gears.size(); ++i) {
-    shown.push_back(text(std::string(label::kGears) + " " + std::string(label::kGearNames[i]),
-                         pointer("/gears", std::to_string(i)), c.gears[i]));
+    shownValues.push_back(text(std::string(label::kGears) + " " + std::string(label::kGearNames[i]),
+                               pointer("/gears", std::to_string(i)), c.gears[i]));
   }
   for (std::size_t i = 0; i < c.records.size(); ++i) {
-    const view::RecordRowTexts& row = c.records[i];
+    const RecordRowTexts& row = c.records[i];
     std::string json;
     appendJsonRecord(json, row);
-    shown.push_back({std::string(label::kRecords) + " " + row.place, pointer("/records", std::to_string(i)),
-                     recordText(row, widths), std::move(json)});
+    shownValues.push_back({std::string(label::kRecords) + " " + row.place, pointer("/records", std::to_string(i)),
+                           recordText(row, widths), std::move(json)});
   }
-  return shown;
+  return shownValues;
 }
 
 }  // namespace
 
-std::vector<Difference> differences(const view::WindowContent& a, const view::WindowContent& b) {
+std::vector<Difference> differences(const WindowContent& a, const WindowContent& b) {
   const RecordWidths widths = recordWidths(a, b);
   const std::vector<Shown> inA = shownValues(a, widths), inB = shownValues(b, widths);
   std::vector<Difference> found;
@@ -113,7 +117,7 @@ std::vector<Difference> differences(const view::WindowContent& a, const view::Wi
   return found;
 }
 
-void appendDiffText(std::string& out, const view::WindowContent& a, const view::WindowContent& b,
+void appendDiffText(std::string& out, const WindowContent& a, const WindowContent& b,
                     const std::vector<Difference>& found) {
   if (found.empty()) return;
   for (const auto& [name, content] : {std::pair{"A  ", &a}, {"B  ", &b}}) {
@@ -122,17 +126,17 @@ void appendDiffText(std::string& out, const view::WindowContent& a, const view::
     out += '\n';
   }
   std::size_t widthA = 0;
-  for (const Difference& d : found) widthA = std::max(widthA, d.textA.size());
+  for (const Difference& d : found) widthA = std::max(widthA, columns(d.textA));
   for (const Difference& d : found) {
     out += "  ";
     appendPadded(out, d.label, kLabelWidth);
-    appendPadded(out, d.textA, d.textB.empty() ? 0 : widthA + 2);  // no trailing blanks
-    appendShownText(out, d.textB);
+    appendPaddedShown(out, d.textA, d.textB.empty() ? 0 : widthA + 2);  // no trailing blanks
+    out += d.textB;
     out += '\n';
   }
 }
 
-void appendDiffJson(std::string& out, const view::WindowContent& a, const view::WindowContent& b,
+void appendDiffJson(std::string& out, const WindowContent& a, const WindowContent& b,
                     const std::vector<Difference>& found) {
   out.append(R"({"format":)").append(std::to_string(kDiffFormat)).append(R"(,"a":)");
   appendJsonPath(out, a.path);

@@ -9,13 +9,14 @@
 namespace vantor::report {
 
 // Raised whenever a key of the --diff object changes meaning: 2 since
-// fields became JSON Pointers.
-inline constexpr int kDiffFormat = 2;
+// fields became JSON Pointers, 3 since their values are those of the JSON
+// line's format 2 (null for a value the file does not hold, laps a number).
+inline constexpr int kDiffFormat = 3;
 
 struct Difference {
   std::string label;  // as the text view names it
   std::string field;  // a JSON Pointer into the JSON line: where a script finds the value
-  std::string textA, textB;  // Windows-1252, as the text view shows them
+  std::string textA, textB;  // UTF-8, as the text view shows them
   std::string jsonA, jsonB;  // JSON values, as the JSON lines hold them
 };
 

@@ -13,56 +13,87 @@
 namespace vantor::report {
 namespace {
 
-// A control character as JSON writes it: a short escape where JSON has
-// one, else \u00XX. Worked out at compile time, as fixed 8-byte entries
-// that are copied whole.
-struct Escape {
-  std::array<char, 8> bytes{};
+// What a byte becomes inside a JSON string, worked out at compile time as
+// fixed 8-byte pieces that are copied whole: a control character its
+// escape (a short one where JSON has one, else \u00XX), a quote or a
+// backslash escaped, any other byte itself or, from Windows-1252, its
+// UTF-8 form.
+struct Piece {
+  std::array<char, 7> bytes{};
   std::uint8_t size = 0;
 };
 
-constexpr Escape controlEscape(std::size_t b) {
-  const auto shortForm = [](char c) { return Escape{{'\\', c, 0, 0, 0, 0, 0, 0}, 2}; };
+constexpr Piece escapedOrSame(std::size_t b) {
+  const auto shortForm = [](char c) { return Piece{{'\\', c, 0, 0, 0, 0, 0}, 2}; };
   switch (b) {
     case '\b': return shortForm('b');
     case '\f': return shortForm('f');
     case '\n': return shortForm('n');
     case '\r': return shortForm('r');
     case '\t': return shortForm('t');
+    case '"': return shortForm('"');
+    case '\\': return shortForm('\\');
     default: break;
   }
   constexpr char kHex[] = "0123456789abcdef";
-  return {{'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 0xF], 0, 0}, 6};
+  if (b < 0x20) return {{'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 0xF], 0}, 6};
+  return {{static_cast<char>(b), 0, 0, 0, 0, 0, 0}, 1};
 }
 
-constexpr std::size_t kControls = 0x20;
-constexpr std::array<Escape, kControls> kControlEscapes = [] {
-  std::array<Escape, kControls> table{};
-  for (std::size_t b = 0; b < kControls; ++b) table[b] = controlEscape(b);
+using PieceTable = std::array<Piece, 256>;
+
+constexpr PieceTable kFromUtf8 = [] {
+  PieceTable table{};
+  for (std::size_t b = 0; b < table.size(); ++b) table[b] = escapedOrSame(b);
+  return table;
+}();
+
+constexpr PieceTable kFromWindows1252 = [] {
+  PieceTable table = kFromUtf8;
+  for (std::size_t b = 0x80; b < table.size(); ++b) {
+    const view::Utf8Bytes& e = view::kWindows1252Utf8[b];
+    table[b] = {{e.bytes[0], e.bytes[1], e.bytes[2], 0, 0, 0, 0}, e.size};
+  }
   return table;
 }();
 
 // The most one input byte can become, and room for a whole piece to be
 // copied at the very end.
 constexpr std::size_t kWorstPerByte = 6;
-constexpr std::size_t kSlack = sizeof(Escape::bytes);
+constexpr std::size_t kSlack = sizeof(Piece::bytes);
 
-// Writes the line into room sized beforehand for the worst case, so that
-// the string grows at most once a line: the batch tool writes a line for
-// every one of thousands of files. Every append first checks that it fits
-// (a text once, for its worst case) and stops the program rather than
-// write past the room: a key added without its room is a bug to see at
-// once, not memory to overwrite in a release build.
+// Writes the line into room sized beforehand for the worst case: on the
+// stack when it fits (nearly every line), else in the string, which then
+// grows once. The batch tool writes a line for every one of thousands of
+// files. Every append first checks that it fits (a text once, for its
+// worst case) and stops the program rather than write past the room: a
+// key added without its room is a bug to see at once, not memory to
+// overwrite in a release build. finish() hands the line over.
 class LineWriter {
  public:
-  LineWriter(std::string& out, std::size_t most) : out_(out), start_(out.size()) {
-    out_.resize(start_ + most + kSlack);
-    at_ = out_.data() + start_;
+  LineWriter(std::string& out, std::size_t most) : out_(out) {
+    if (most + kSlack <= stack_.size()) {
+      at_ = stack_.data();
+    } else {
+      start_ = out_.size();
+      out_.resize(start_ + most + kSlack);
+      at_ = out_.data() + start_;
+    }
+    begin_ = at_;
     end_ = at_ + most;
   }
-  ~LineWriter() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
+  ~LineWriter() = default;
+
+  void finish() {
+    const auto written = static_cast<std::size_t>(at_ - begin_);
+    if (begin_ == stack_.data()) {
+      out_.append(begin_, written);
+    } else {
+      out_.resize(start_ + written);
+    }
+  }
 
   void put(char c) {
     room(1);
@@ -79,49 +110,50 @@ class LineWriter {
     at_ = std::to_chars(at_, at_ + kLongest, value).ptr;
   }
   // UTF-8 bytes, already valid, as a JSON string.
-  void utf8(std::string_view bytes) {
-    room(kWorstPerByte * bytes.size() + 2);
-    put('"');
-    for (const char c : bytes) {
-      if (!escaped(c)) *at_++ = c;
-    }
-    put('"');
-  }
+  void utf8(std::string_view bytes) { string(bytes, kFromUtf8); }
 
   // Windows-1252 bytes as a JSON string.
-  void text(std::string_view windows1252) {
-    room(kWorstPerByte * windows1252.size() + 2);
-    put('"');
-    for (const char c : windows1252) {
-      if (escaped(c)) continue;
-      const view::Utf8Bytes& e = view::kWindows1252Utf8[static_cast<unsigned char>(c)];
-      std::memcpy(at_, e.bytes.data(), e.bytes.size());
-      at_ += e.size;
+  void text(std::string_view windows1252) { string(windows1252, kFromWindows1252); }
+  // A value the file does not hold is null.
+  void textOrNull(const view::Held<std::string>& windows1252) {
+    if (windows1252) {
+      text(*windows1252);
+    } else {
+      put("null");
     }
-    put('"');
   }
+  template <typename Int>
+  void numberOrNull(const view::Held<Int>& value) {
+    if (value) {
+      number(*value);
+    } else {
+      put("null");
+    }
+  }
+  // A stored integer already in decimal: a JSON number as it stands.
+  void decimal(const view::Held<std::string>& digits) { put(digits ? std::string_view(*digits) : "null"); }
 
   // "name": — the comma goes before every key but an object's first.
   void key(std::string_view name, bool first = false) {
-    if (!first) put(',');
-    put('"');
-    put(name);
-    put("\":");
+    room(name.size() + 4);
+    if (!first) *at_++ = ',';
+    *at_++ = '"';
+    std::memcpy(at_, name.data(), name.size());
+    at_ += name.size();
+    *at_++ = '"';
+    *at_++ = ':';
   }
 
  private:
-  // Writes the escape when c needs one.
-  bool escaped(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b == '"' || b == '\\') {
-      put('\\');
-      put(c);
-      return true;
+  void string(std::string_view bytes, const PieceTable& pieces) {
+    room(kWorstPerByte * bytes.size() + 2);
+    *at_++ = '"';
+    for (const char c : bytes) {
+      const Piece& piece = pieces[static_cast<unsigned char>(c)];
+      std::memcpy(at_, piece.bytes.data(), piece.bytes.size());
+      at_ += piece.size;
     }
-    if (b >= kControlEscapes.size()) return false;
-    std::memcpy(at_, kControlEscapes[b].bytes.data(), kControlEscapes[b].bytes.size());
-    at_ += kControlEscapes[b].size;
-    return true;
+    *at_++ = '"';
   }
 
   void room(std::size_t bytes) const {
@@ -132,7 +164,9 @@ class LineWriter {
   }
 
   std::string& out_;
-  std::size_t start_;
+  std::size_t start_ = 0;
+  std::array<char, 8192> stack_;  // left unset: only what is written is read
+  char* begin_ = nullptr;
   char* at_ = nullptr;
   const char* end_ = nullptr;  // of the room; the slack past it only takes whole-piece copies
 };
@@ -142,22 +176,25 @@ class LineWriter {
 // to come, and the writer's checks stop the program should they outgrow it.
 constexpr std::size_t kFixedPart = 2048;
 
-std::size_t recordBytes(const view::RecordRowTexts& row) { return row.name.size() + row.car.size() + row.time.size(); }
+std::size_t bytesOf(const view::Held<std::string>& text) { return text ? text->size() : 0; }
+
+std::size_t recordBytes(const view::RecordRowTexts& row) {
+  return bytesOf(row.name) + bytesOf(row.car) + bytesOf(row.time);
+}
 
 std::size_t textBytes(const view::WindowContent& content) {
-  std::size_t n = content.track.size() + content.driver.size() + content.car.size() + content.direction.size() +
-                  content.laps.size();
-  for (const std::string& gear : content.gears) n += gear.size();
+  std::size_t n = bytesOf(content.track) + bytesOf(content.driver) + bytesOf(content.car) +
+                  bytesOf(content.direction) + bytesOf(content.laps);
+  for (const auto& gear : content.gears) n += bytesOf(gear);
   for (const view::RecordRowTexts& row : content.records) n += recordBytes(row);
   return n;
 }
 
-// The texts are the stored numbers in decimal: JSON integers as they stand.
-void writePair(LineWriter& line, std::string_view left, std::string_view right) {
+void writePair(LineWriter& line, const view::Held<std::string>& left, const view::Held<std::string>& right) {
   line.put('[');
-  line.put(left);
+  line.decimal(left);
   line.put(',');
-  line.put(right);
+  line.decimal(right);
   line.put(']');
 }
 
@@ -167,7 +204,8 @@ void writeTuning(LineWriter& line, const view::WindowContent& content, Value vie
   line.put('{');
   for (std::size_t i = 0; i < view::kTuningFields.size(); ++i) {
     line.key(view::kTuningFields[i].key, i == 0);
-    line.number(content.tuning[i].*value);
+    const view::Held<view::TuningValue>& tuning = content.tuning[i];
+    line.numberOrNull(tuning ? view::Held<Value>((*tuning).*value) : std::nullopt);
   }
   line.put('}');
 }
@@ -176,7 +214,7 @@ void writeGears(LineWriter& line, const view::WindowContent& content) {
   line.put('[');
   for (std::size_t i = 0; i < content.gears.size(); ++i) {
     if (i > 0) line.put(',');
-    line.text(content.gears[i]);
+    line.textOrNull(content.gears[i]);
   }
   line.put(']');
 }
@@ -186,13 +224,13 @@ void writeRecord(LineWriter& line, const view::RecordRowTexts& row) {
   line.key("place", true);
   line.put(row.place);
   line.key("name");
-  line.text(row.name);
+  line.textOrNull(row.name);
   line.key("car");
-  line.text(row.car);
+  line.textOrNull(row.car);
   line.key("time");
-  line.text(row.time);
+  line.textOrNull(row.time);
   line.key("rawTime");
-  line.number(row.rawTime);
+  line.numberOrNull(row.rawTime);
   line.put('}');
 }
 
@@ -207,9 +245,10 @@ void writeRecords(LineWriter& line, const view::WindowContent& content) {
 
 }  // namespace
 
-void appendJsonText(std::string& out, std::string_view windows1252) {
-  LineWriter line(out, kWorstPerByte * windows1252.size() + 2);
-  line.text(windows1252);
+void appendJsonText(std::string& out, const view::Held<std::string>& windows1252) {
+  LineWriter line(out, kWorstPerByte * bytesOf(windows1252) + 4);
+  line.textOrNull(windows1252);
+  line.finish();
 }
 
 void appendJsonPath(std::string& out, std::string_view bytes) {
@@ -217,11 +256,13 @@ void appendJsonPath(std::string& out, std::string_view bytes) {
   view::appendValidUtf8(valid, bytes);
   LineWriter line(out, kWorstPerByte * valid.size() + 2);
   line.utf8(valid);
+  line.finish();
 }
 
 void appendJsonRecord(std::string& out, const view::RecordRowTexts& row) {
   LineWriter line(out, kFixedPart + kWorstPerByte * recordBytes(row));
   writeRecord(line, row);
+  line.finish();
 }
 
 void appendJsonLine(std::string& out, const view::WindowContent& content) {
@@ -241,15 +282,15 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.key("caption");
   line.utf8(validCaption);
   line.key("track");
-  line.text(content.track);
+  line.textOrNull(content.track);
   line.key("driver");
-  line.text(content.driver);
+  line.textOrNull(content.driver);
   line.key("car");
-  line.text(content.car);
+  line.textOrNull(content.car);
   line.key("direction");
-  line.text(content.direction);
+  line.textOrNull(content.direction);
   line.key("laps");
-  line.text(content.laps);
+  line.decimal(content.laps);
   line.key("gears");
   writeGears(line, content);
   line.key("downforce");
@@ -261,11 +302,11 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.key("stored");
   writeTuning(line, content, &view::TuningValue::stored);
   line.key("automaticTransmission");
-  line.number(content.automaticTransmission);
+  line.numberOrNull(content.automaticTransmission);
   line.key("damage");
-  line.number(content.damage);
+  line.numberOrNull(content.damage);
   line.key("isMonteCarlo");
-  line.put(content.isMonteCarlo ? "true" : "false");
+  line.put(content.isMonteCarlo ? (*content.isMonteCarlo ? "true" : "false") : "null");
   line.key("bytesHeld");
   line.number(static_cast<std::int64_t>(content.bytesHeld));
   line.key("isCut");
@@ -275,6 +316,7 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   line.key("format");
   line.number(kJsonFormat);
   line.put("}\n");
+  line.finish();
 }
 
 }  // namespace vantor::report

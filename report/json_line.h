@@ -7,8 +7,10 @@
 
 namespace vantor::report {
 
-// Raised whenever a key of the object changes meaning.
-inline constexpr int kJsonFormat = 1;
+// Raised whenever a key of the object changes meaning: 2 since a value the
+// file does not hold is null (format 1 gave what a fresh record holds, 0 or
+// an empty text) and laps is a number (it was its decimal text).
+inline constexpr int kJsonFormat = 2;
 
 // Appends one replay as a single JSON object and a newline: the keys that
 // cli/vantor-info.schema.json describes. Texts are converted from
@@ -18,7 +20,7 @@ void appendJsonLine(std::string& out, const view::WindowContent& content);
 
 // Pieces of it, for other JSON made of the same values: a Windows-1252
 // text, a path (the system's bytes) and one record row.
-void appendJsonText(std::string& out, std::string_view windows1252);
+void appendJsonText(std::string& out, const view::Held<std::string>& windows1252);
 void appendJsonPath(std::string& out, std::string_view bytes);
 void appendJsonRecord(std::string& out, const view::RecordRowTexts& row);
 

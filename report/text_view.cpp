@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 #include "view/utf8_text.h"
 
@@ -11,26 +12,47 @@ namespace vantor::report {
 namespace {
 
 using view::appendValidUtf8;
-using view::appendWindows1252AsUtf8;
 using view::kReplacementCharacter;
 using view::kTuningFields;
 
-bool isControl(char c) {
-  const auto b = static_cast<unsigned char>(c);
+constexpr bool isControl(unsigned char b) {
   return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
+// Each byte's shown form, worked out once: its UTF-8, or U+FFFD for a
+// control character.
+constexpr std::array<view::Utf8Bytes, 256> kShown = [] {
+  std::array<view::Utf8Bytes, 256> table = view::kWindows1252Utf8;
+  for (std::size_t b = 0; b < table.size(); ++b) {
+    if (isControl(static_cast<unsigned char>(b))) table[b] = view::utf8Encode(0xFFFD);
+  }
+  return table;
+}();
+
 }  // namespace
 
+// Written through a pointer into room for the worst case (three bytes a
+// byte), then cut to what was written: the text view shows dozens of texts
+// for each of thousands of files.
 void appendShownText(std::string& out, std::string_view windows1252) {
-  std::size_t run = 0;
-  for (std::size_t i = 0; i < windows1252.size(); ++i) {
-    if (!isControl(windows1252[i])) continue;
-    appendWindows1252AsUtf8(out, windows1252.substr(run, i - run));
-    out += kReplacementCharacter;
-    run = i + 1;
+  // Labels and most names are plain ASCII, which shows as it is.
+  const bool plain = std::all_of(windows1252.begin(), windows1252.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x20 && b < 0x7F;
+  });
+  if (plain) {
+    out += windows1252;
+    return;
   }
-  appendWindows1252AsUtf8(out, windows1252.substr(run));
+  const std::size_t start = out.size();
+  out.resize(start + 3 * windows1252.size());
+  char* at = out.data() + start;
+  for (const char c : windows1252) {
+    const view::Utf8Bytes& shown = kShown[static_cast<unsigned char>(c)];
+    std::memcpy(at, shown.bytes.data(), shown.bytes.size());
+    at += shown.size;
+  }
+  out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 void appendShownPath(std::string& out, std::string_view bytes) {
@@ -51,36 +73,75 @@ void appendPadded(std::string& out, std::string_view windows1252, std::size_t wi
   if (windows1252.size() < width) out.append(width - windows1252.size(), ' ');
 }
 
-std::string checkText(int state) {
-  if (state == 0) return "0 (clear)";
-  if (state == 1) return "1 (checked)";
-  return std::to_string(state);
-}
-
-std::string leftRight(const std::string& left, const std::string& right) {
-  return "left " + left + ", right " + right;
-}
-
-namespace {
-
 void pad(std::string& out, std::size_t used, std::size_t width) {
   if (used < width) out.append(width - used, ' ');
 }
+
+std::string shown(const view::Held<std::string>& windows1252) {
+  if (!windows1252) return std::string(kMissing);
+  std::string utf8;
+  appendShownText(utf8, *windows1252);
+  return utf8;
+}
+
+std::size_t columns(std::string_view utf8) {
+  return static_cast<std::size_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void appendPaddedShown(std::string& out, std::string_view utf8, std::size_t width) {
+  out += utf8;
+  pad(out, columns(utf8), width);
+}
+
+std::string checkText(const view::Held<int>& state) {
+  if (!state) return std::string(kMissing);
+  if (*state == 0) return "0 (clear)";
+  if (*state == 1) return "1 (checked)";
+  return std::to_string(*state);
+}
+
+std::string leftRight(const view::Held<std::string>& left, const view::Held<std::string>& right) {
+  return "left " + shown(left) + ", right " + shown(right);
+}
+
+namespace {
 
 std::string number(std::int64_t value) {
   char digits[24];
   return {digits, std::to_chars(digits, digits + sizeof digits, value).ptr};
 }
 
-void appendRightAligned(std::string& out, const std::string& text, std::size_t width) {
-  pad(out, text.size(), width);
-  out += text;
+void appendRightAligned(std::string& out, std::string_view utf8, std::size_t width) {
+  pad(out, columns(utf8), width);
+  out += utf8;
 }
 
-void appendField(std::string& out, std::string_view label, std::string_view windows1252) {
+// utf8: the value as shown.
+void appendField(std::string& out, std::string_view label, std::string_view utf8) {
   out += "  ";
   appendPadded(out, label, kLabelWidth);
-  appendShownText(out, windows1252);
+  out += utf8;
+  out += '\n';
+}
+
+// A text or the missing sign, and blanks up to width: each Windows-1252
+// byte shows as one character, and so does the sign.
+void appendHeld(std::string& out, const view::Held<std::string>& windows1252, std::size_t width = 0) {
+  if (windows1252) {
+    appendPadded(out, *windows1252, width);
+  } else {
+    out += kMissing;
+    pad(out, 1, width);
+  }
+}
+
+std::size_t columnsOf(const view::Held<std::string>& windows1252) { return windows1252 ? windows1252->size() : 1; }
+
+void appendHeldField(std::string& out, std::string_view label, const view::Held<std::string>& windows1252) {
+  out += "  ";
+  appendPadded(out, label, kLabelWidth);
+  appendHeld(out, windows1252);
   out += '\n';
 }
 
@@ -91,9 +152,10 @@ void appendTuning(std::string& out, const WindowContent& content) {
   for (std::size_t i = 0; i < kTuningFields.size(); ++i) {
     out += "  ";
     appendPadded(out, kTuningFields[i].label, kLabelWidth);
-    appendRightAligned(out, number(content.tuning[i].stored), 11);  // "-2147483648"
+    const view::Held<TuningValue>& value = content.tuning[i];
+    appendRightAligned(out, value ? number(value->stored) : std::string(kMissing), 11);  // "-2147483648"
     out += "  ";
-    out += number(content.tuning[i].position);
+    out += value ? number(value->position) : std::string(kMissing);
     out += '\n';
   }
   appendField(out, label::kDownforce, leftRight(content.downforceLeft, content.downforceRight));
@@ -110,7 +172,7 @@ void appendGears(std::string& out, const WindowContent& content) {
   out += "  ";
   pad(out, 0, kLabelWidth);
   for (std::size_t i = 0; i < content.gears.size(); ++i) {
-    appendPadded(out, content.gears[i], i + 1 < content.gears.size() ? kColumn : 0);
+    appendHeld(out, content.gears[i], i + 1 < content.gears.size() ? kColumn : 0);
   }
   out += '\n';
 }
@@ -118,20 +180,20 @@ void appendGears(std::string& out, const WindowContent& content) {
 void appendRecords(std::string& out, const WindowContent& content) {
   std::size_t nameWidth = 4, carWidth = 3;  // the headings "Name" and "Car"
   for (const RecordRowTexts& row : content.records) {
-    nameWidth = std::max(nameWidth, row.name.size());
-    carWidth = std::max(carWidth, row.car.size());
+    nameWidth = std::max(nameWidth, columnsOf(row.name));
+    carWidth = std::max(carWidth, columnsOf(row.car));
   }
-  const auto line = [&](std::string_view label, std::string_view place, std::string_view name,
-                        std::string_view car, std::string_view time) {
+  const auto line = [&](std::string_view label, std::string_view place, const view::Held<std::string>& name,
+                        const view::Held<std::string>& car, const view::Held<std::string>& time) {
     out += "  ";
     appendPadded(out, label, kLabelWidth);
     appendPadded(out, place, 3);  // "8" and two blanks
-    appendPadded(out, name, nameWidth + 2);
-    appendPadded(out, car, carWidth + 2);
-    appendShownText(out, time);
+    appendHeld(out, name, nameWidth + 2);
+    appendHeld(out, car, carWidth + 2);
+    appendHeld(out, time);
     out += '\n';
   };
-  line(label::kRecords, "#", "Name", "Car", "Time");
+  line(label::kRecords, "#", std::string("Name"), std::string("Car"), std::string("Time"));
   for (const RecordRowTexts& row : content.records) line("", row.place, row.name, row.car, row.time);
 }
 
@@ -147,13 +209,13 @@ void appendTextView(std::string& out, const WindowContent& content) {
   if (content.isCut()) {
     appendField(out, label::kCutShort,
                 "holds " + std::to_string(content.bytesHeld) + " of the " + std::to_string(replay::layout::kBytesUsed) +
-                    " bytes read: what lies past its end is not its own");
+                    " bytes read; the values past its end show as " + std::string(kMissing));
   }
-  appendField(out, label::kTrack, content.track);
-  appendField(out, label::kDirection, content.direction);
-  appendField(out, label::kLaps, content.laps);
-  appendField(out, label::kDriver, content.driver);
-  appendField(out, label::kCar, content.car);
+  appendHeldField(out, label::kTrack, content.track);
+  appendHeldField(out, label::kDirection, content.direction);
+  appendHeldField(out, label::kLaps, content.laps);
+  appendHeldField(out, label::kDriver, content.driver);
+  appendHeldField(out, label::kCar, content.car);
   appendField(out, label::kAutomaticTransmission, checkText(content.automaticTransmission));
   appendField(out, label::kDamage, checkText(content.damage));
   appendTuning(out, content);

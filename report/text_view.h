@@ -52,11 +52,26 @@ void appendPadded(std::string& out, std::string_view windows1252, std::size_t wi
 // characters as U+FFFD.
 void appendShownPath(std::string& out, std::string_view bytes);
 
-// "0 (clear)", "1 (checked)", or the signed byte.
-std::string checkText(int state);
+// What the text view shows for a value the file does not hold (a file cut
+// short): U+2205, a sign that is no number and that no replay text can
+// make, as it is no Windows-1252 letter.
+inline constexpr std::string_view kMissing = "\xE2\x88\x85";
 
-// "left L, right R".
-std::string leftRight(const std::string& left, const std::string& right);
+// A value as the text view shows it, in UTF-8: the text, or kMissing.
+std::string shown(const view::Held<std::string>& windows1252);
+
+// How many characters a UTF-8 text shows, for aligning columns.
+std::size_t columns(std::string_view utf8);
+
+// Appends the UTF-8 text and blanks up to width characters.
+void appendPaddedShown(std::string& out, std::string_view utf8, std::size_t width);
+void pad(std::string& out, std::size_t used, std::size_t width);
+
+// "0 (clear)", "1 (checked)", the signed byte, or kMissing.
+std::string checkText(const view::Held<int>& state);
+
+// "left L, right R", each as shown.
+std::string leftRight(const view::Held<std::string>& left, const view::Held<std::string>& right);
 
 // The text with each "\n" made "\r\n", the line end the Windows clipboard
 // and the programs that paste from it expect.

@@ -10,8 +10,13 @@ namespace vantor::view {
 // that backslash is the first character. "/" is no separator here.
 std::string_view baseName(std::string_view path);
 
-// "Vantor : [base name]", never longer than kCaptionMaxLength characters.
+// What the caption of a file cut short says after its name.
+inline constexpr std::string_view kCutShortSuffix = " (cut short)";
+
+// "Vantor : [base name]", and kCutShortSuffix for a file cut short, never
+// longer than kCaptionMaxLength bytes of UTF-8 (of the path's bytes, on a
+// system whose names are not UTF-8), cut between whole characters.
 inline constexpr std::size_t kCaptionMaxLength = 255;
-std::string captionFor(std::string_view path);
+std::string captionFor(std::string_view path, bool isCut);
 
 }  // namespace vantor::view

@@ -11,8 +11,10 @@
 
 #include "replay/decode.h"
 #include "replay/layout.h"
+#include "report/csv.h"
 #include "report/diff.h"
 #include "report/json_line.h"
+#include "report/records.h"
 #include "report/text_view.h"
 #include "view/tuning.h"
 #include "view/window_content.h"
@@ -45,7 +47,7 @@ WindowContent decoded(const unsigned char* bytes, std::size_t size, const char* 
   if (!replay.gearsComplete && message != nullptr) {
     message->append(vantor::replay::kGearRatioError).append(vantor::replay::kGearNote).append("\n");
   }
-  return vantor::view::makeWindowContent(std::string_view(name, nameSize), replay.info, replay.bytesHeld);
+  return vantor::view::makeWindowContent(std::string_view(name, nameSize), replay);
 }
 
 // The value of a top-level key of a JSON line, as written there, looked
@@ -85,9 +87,9 @@ std::string formatFacts() {
   for (const vantor::view::TuningField& field : vantor::view::kTuningFields) {
     if (&field != vantor::view::kTuningFields.data()) json += ',';
     json += R"({"key":)";
-    vantor::report::appendJsonText(json, field.key);
+    vantor::report::appendJsonText(json, std::string(field.key));
     json += R"(,"label":)";
-    vantor::report::appendJsonText(json, field.sliderLabel);
+    vantor::report::appendJsonText(json, std::string(field.sliderLabel));
     json += '}';
   }
   return json + "]}";
@@ -147,6 +149,57 @@ __attribute__((export_name("diff"))) const Output* diff(const unsigned char* byt
   publish(0, std::move(text));
   publish(1, std::move(json));
   publish(2, {});
+  return &output;
+}
+
+}  // extern "C"
+
+// ---- a collection: its spreadsheet and its merged best times ---------
+
+namespace {
+vantor::report::RecordMerge merge;
+}  // namespace
+
+extern "C" {
+
+// [the CSV's byte order mark and header row, -, -]
+__attribute__((export_name("csvHeader"))) const Output* csvHeader() {
+  std::string header;
+  vantor::report::appendCsvHeader(header);
+  publish(0, std::move(header));
+  publish(1, {});
+  publish(2, {});
+  return &output;
+}
+
+// One replay: [its CSV row, -, -].
+__attribute__((export_name("csvRow"))) const Output* csvRow(const unsigned char* bytes, std::size_t size,
+                                                            const char* name, std::size_t nameSize) {
+  std::string row;
+  vantor::report::appendCsvRow(row, decoded(bytes, size, name, nameSize, nullptr));
+  publish(0, std::move(row));
+  publish(1, {});
+  publish(2, {});
+  return &output;
+}
+
+// Starts a new merge of best times.
+__attribute__((export_name("recordsClear"))) void recordsClear() { merge = {}; }
+
+// Adds one replay's record rows to the merge.
+__attribute__((export_name("recordsAdd"))) void recordsAdd(const unsigned char* bytes, std::size_t size,
+                                                           const char* name, std::size_t nameSize) {
+  merge.add(decoded(bytes, size, name, nameSize, nullptr));
+}
+
+// [the merge as --records --json, as --records text, how many rows were left out]
+__attribute__((export_name("records"))) const Output* records() {
+  std::string json, text;
+  vantor::report::appendRecordsJson(json, merge);
+  vantor::report::appendRecordsText(text, merge);
+  publish(0, std::move(json));
+  publish(1, std::move(text));
+  publish(2, std::to_string(merge.leftOut()));
   return &output;
 }
 

@@ -80,6 +80,20 @@ TEST_F(MainWindow, IsLaidOutAndShowsEveryValueOfAReplayInItsOwnControl) {
   ASSERT_EQ(open(write(L"low.rpl", sampleReplay().rideHeight(-21).shockStiffness(0).shockTravel(-31).toeIn(-6)
                                       .brakeBalance(29).damage(0))), 0);
   EXPECT_EQ(settings(dialog), (std::array{0, 0, 0, 0, 0, 0, 0}));
+
+  // A file that holds nothing shows no value: empty fields and cells, no
+  // slider, boxes neither checked nor clear; a whole one brings them back.
+  const auto sliderShown = [&](int id) { return (GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0; };
+  ASSERT_EQ(open(write(L"empty.rpl", sampleReplay().size(0))), 0);
+  empty[0] = "Vantor : [empty.rpl] (cut short)";
+  EXPECT_EQ(shownTexts(), empty);
+  EXPECT_EQ(listRows(list)[7], (std::vector<std::string>{"8", "", "", ""}));
+  EXPECT_EQ(settings(dialog)[5], BST_INDETERMINATE);
+  EXPECT_EQ(settings(dialog)[6], BST_INDETERMINATE);
+  for (const int id : app::kSliderIds) EXPECT_FALSE(sliderShown(id)) << id;
+  ASSERT_EQ(open(write(L"race.rpl", replay)), 0);
+  for (const int id : app::kSliderIds) EXPECT_TRUE(sliderShown(id)) << id;
+  EXPECT_EQ(settings(dialog), (std::array{16, 15, 26, 24, 25, 0, 1}));
 }
 
 TEST_F(MainWindow, OtherCommandsChangeNothingAndExitQuitsWithZero) {

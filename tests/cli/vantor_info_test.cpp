@@ -97,17 +97,17 @@ TEST_F(VantorInfo, LinkedFoldersAreNotFollowedSoALoopEnds) {
 
 TEST_F(VantorInfo, EachFileAndStandardInputStartFromAnEmptyRecord) {
   const std::string full = write("1.rpl"), shortFile = write("2.rpl", ReplayBuilder().laps(3).size(100));
-  const std::vector<json> read = objects({"--json", full, shortFile, full, "-"}, ReplayBuilder().laps(4).size(9));
+  const std::vector<json> read = objects({"--json", full, shortFile, full, "-"}, ReplayBuilder().laps(4).size(12));
   ASSERT_EQ(read.size(), 4u);
   EXPECT_EQ(read[2]["car"], "Comet Vantage");  // the last field of the file
   EXPECT_EQ(read[2]["bytesHeld"], 4583);
   EXPECT_EQ(read[2]["isCut"], false);
   for (const std::size_t i : {1u, 3u}) {
-    EXPECT_EQ(read[i]["bytesHeld"], i == 1 ? 100 : 9);
+    EXPECT_EQ(read[i]["bytesHeld"], i == 1 ? 100 : 12);
     EXPECT_EQ(read[i]["isCut"], true);
-    EXPECT_EQ(read[i]["laps"], i == 1 ? "3" : "4");
-    EXPECT_EQ(read[i]["driver"], "");
-    EXPECT_EQ(read[i]["records"][0]["name"], "");
+    EXPECT_EQ(read[i]["laps"], i == 1 ? 3 : 4);
+    EXPECT_EQ(read[i]["driver"], nullptr);
+    EXPECT_EQ(read[i]["records"][0]["name"], nullptr);
   }
   EXPECT_EQ(read[3]["path"], "-");
 }
@@ -128,14 +128,15 @@ TEST_F(VantorInfo, UnreadableFilesAreNamedAndTheOthersStillPrinted) {
 }
 
 TEST_F(VantorInfo, ActionsAndUsageErrors) {
-  for (const auto& args : {std::vector<std::string>{}, {"--json"}, {"--bogus", "a.rpl"}, {"--diff", "-", "-"}}) {
+  for (const auto& args : {std::vector<std::string>{}, {"--json"}, {"--bogus", "a.rpl"}, {"--diff", "-", "-"},
+                          {"--json", "--csv", "a"}, {"--csv", "--diff", "a", "b"}}) {
     const RunResult result = run(args);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_TRUE(result.err.starts_with("vantor-info: ") && result.err.ends_with("; see vantor-info --help\n") &&
                 std::count(result.err.begin(), result.err.end(), '\n') == 1) << result.err;
   }
-  EXPECT_TRUE(run({"x", "--help", "--version"}).out.starts_with("usage: vantor-info [--json] PATH...\n"));
+  EXPECT_TRUE(run({"x", "--help", "--version"}).out.starts_with("usage: vantor-info [--json | --csv] [--records] PATH...\n"));
   EXPECT_EQ(run({"--version", "--schema"}).out, "vantor-info " VANTOR_VERSION "\n");
   EXPECT_EQ(json::parse(run({"--schema"}).out)["required"].size(), 19u);
   // After "--" an option's name is a path.

@@ -13,10 +13,8 @@ namespace {
 using vantor::testing::ReplayBuilder;
 
 std::string viewOf(const std::string& path, const ReplayBuilder& replay) {
-  replay::ReplayInfo info;
-  replay::decodeReplay(replay.bytes(), info, stderr);
   std::string out;
-  appendTextView(out, view::makeWindowContent(path, info, replay.bytes().size()));
+  appendTextView(out, view::makeWindowContent(path, replay::decodeFile(replay.bytes())));
   return out;
 }
 
@@ -56,10 +54,19 @@ TEST(TextView, ShowsTheSampleAsAnAlignedBlock) {
   EXPECT_EQ(viewOf("replays\\sample.rpl", vantor::testing::sampleReplay()), kSampleView);
 }
 
-// Only a cut file gets the line (the sample's has none).
-TEST(TextView, SaysSoWhenTheFileIsCutShort) {
-  EXPECT_NE(viewOf("cut.rpl", vantor::testing::sampleReplay().size(4582)).find("[cut.rpl]\n  Cut short             holds "
-            "4582 of the 4583 bytes read: what lies past its end is not its own\n  Track "), std::string::npos);
+// Only a cut file gets the line (the sample's has none), and a value it
+// does not hold shows as the one sign, aligned as one character.
+TEST(TextView, SaysSoWhenTheFileIsCutShortAndMarksWhatItDoesNotHold) {
+  const std::string view = viewOf("cut.rpl", vantor::testing::sampleReplay().size(4575));
+  EXPECT_NE(view.find("[cut.rpl] (cut short)\n  Cut short             holds 4575 of the 4583 bytes read; the values "
+                      "past its end show as \u2205\n  Track "), std::string::npos) << view;
+  EXPECT_NE(view.find("\n  Car                   \u2205\n"), std::string::npos);
+  const std::string empty = viewOf("e.rpl", vantor::testing::sampleReplay().size(0));
+  EXPECT_NE(empty.find("Damage                \u2205\n"), std::string::npos);
+  EXPECT_NE(empty.find("Brake balance                   \u2205  \u2205\n  Downforce             left \u2205, right "
+                       "\u2205\n"), std::string::npos);
+  EXPECT_NE(empty.find("  Records               #  Name  Car  Time\n                        1  \u2205     \u2205    "
+                       "\u2205\n"), std::string::npos) << empty;
 }
 
 TEST(TextView, ColumnsCountCharactersAndCheckStatesShowOddBytes) {

@@ -14,9 +14,22 @@ TEST(WindowContent, CaptionShowsTheNameAfterTheLastBackslashButTheFirst) {
       {"C:\\Replays\\race.rpl", "Vantor : [race.rpl]"}, {"race.rpl", "Vantor : [race.rpl]"},
       {"\\race.rpl", "Vantor : [\\race.rpl]"},          {"C:/Replays/race.rpl", "Vantor : [C:/Replays/race.rpl]"},
       {"a\\b\\", "Vantor : []"},                         {"", "Vantor : []"}};
-  for (const auto& [path, caption] : captions) EXPECT_EQ(makeWindowContent(path, {}, 0).caption, caption) << path;
+  for (const auto& [path, caption] : captions) EXPECT_EQ(captionFor(path, false), caption) << path;
   const std::string longName(300, 'n');
-  EXPECT_EQ(captionFor("C:\\" + longName), "Vantor : [" + longName.substr(0, 245));
+  EXPECT_EQ(captionFor("C:\\" + longName, false), "Vantor : [" + longName.substr(0, 245));
+  EXPECT_EQ(makeWindowContent("cut.rpl", replay::DecodedReplay{}).caption, "Vantor : [cut.rpl] (cut short)");
+  EXPECT_EQ(captionFor(longName, true), "Vantor : [" + longName.substr(0, 233) + " (cut short)");
+}
+
+// 255 bytes at the most, cut between whole characters: two-byte Greek and
+// three-byte Japanese letters are never halved.
+TEST(WindowContent, CaptionCutsLongNamesBetweenWholeLetters) {
+  std::string greek, japanese;
+  for (int i = 0; i < 130; ++i) greek += "\xCE\xB1";      // α
+  for (int i = 0; i < 90; ++i) japanese += "\xE3\x83\xAC";  // レ
+  EXPECT_EQ(captionFor(greek, false), "Vantor : [" + greek.substr(0, 244));
+  EXPECT_EQ(captionFor(japanese, false), "Vantor : [" + japanese.substr(0, 243));
+  EXPECT_EQ(captionFor(japanese, true), "Vantor : [" + japanese.substr(0, 231) + " (cut short)");
 }
 
 // Each slider's stored range maps onto 0..40; the products are truncated
