@@ -15,7 +15,7 @@ try {
   const page = await browser.newPage({viewport: {width, height: 800}, colorScheme: process.env.VANTOR_SHOT_SCHEME ?? "light"});
   await page.goto(pathToFileURL(path.resolve(html)).href);
   await page.setInputFiles("#open", replays);
-  await page.waitForFunction((n) => document.querySelectorAll("#list tbody tr").length === n, replays.length);
+  await page.waitForFunction(() => /^[\d,]+ replays?[,.]/.test(document.getElementById("progress-text").textContent));
   await page.screenshot({path: output, fullPage: true});
 } finally {
   await browser.close();

@@ -1,8 +1,9 @@
-// The page in headless Chromium, served as tools/web serves it: the time
-// from picking COUNT replays to the list showing them all; the part of it
-// after the browser handed the page its files; and the longest the main
-// thread was busy at a stretch in that part (the browser's own making of
-// the file list, before, is one long stretch the page cannot divide).
+// The page in headless Chromium, served as tools/web serves it, COUNT
+// replays picked: the time from the browser handing the page its files to
+// the list showing them all, beside the time the browser takes to hand over
+// their bytes alone (read as the page reads them, 64 at a time, nothing
+// decoded), and the longest the main thread was busy at a stretch while
+// the page loaded them. Prints: load ms, hand-over ms, longest task ms.
 import {spawn} from "node:child_process";
 import fs from "node:fs";
 import path from "node:path";
@@ -25,30 +26,60 @@ const port = 8000 + (process.pid % 1000);
 const server = spawn("python3", ["-m", "http.server", "--bind", "127.0.0.1", "--directory", site, String(port)],
     {stdio: "ignore"});
 const browser = await chromium.launch({executablePath: "/usr/lib/chromium/chromium-headless-shell", args: ["--disable-gpu"]});
-try {
+
+async function fresh() {
   const page = await browser.newPage();
   for (let tries = 0; ; ++tries) {
     try {
       await page.goto(`http://127.0.0.1:${port}/`);
-      break;
+      await page.waitForFunction(() => document.getElementById("sliders").children.length);  // the core is ready
+      return page;
     } catch (error) {
       if (tries > 50) throw error;
       await new Promise((resolve) => setTimeout(resolve, 100));
     }
   }
+}
+
+// The bytes alone: the page never sees this pick.
+async function handOver() {
+  const page = await fresh();
+  await page.evaluate(() => document.addEventListener("change", async (event) => {
+    event.stopImmediatePropagation();
+    const handed = performance.now(), {picked, readStart} = await import("./files.js");
+    const files = picked(event.target.files);
+    const next = async (i) => i < files.length && (await readStart(files[i], 4583), next(i + 64));
+    await Promise.all(files.slice(0, 64).map((_, i) => next(i)));
+    window.took = performance.now() - handed;
+  }, true));
+  await page.setInputFiles("#open", files);
+  await page.waitForFunction(() => window.took, null, {timeout: 120000, polling: 20});
+  return page.evaluate(() => window.took);
+}
+
+async function load() {
+  const page = await fresh();
   await page.evaluate(() => {
     window.tasks = [];
     new PerformanceObserver((list) => window.tasks.push(...list.getEntries())).observe({type: "longtask"});
-    document.getElementById("open").addEventListener("change", () => (window.handed = performance.now()), true);
+    document.addEventListener("change", () => (window.handed = performance.now()), true);
   });
-  const start = Date.now();
   await page.setInputFiles("#open", files);
-  await page.waitForFunction((n) => document.querySelectorAll("#list tbody tr").length === n &&
-      document.getElementById("progress").hidden, files.length, {timeout: 120000, polling: 20});
-  const took = Date.now() - start;
-  const [page_, longest] = await page.evaluate(() => [performance.now() - window.handed,
+  await page.waitForFunction(() => /^[\d,]+ replays?[,.]/.test(document.getElementById("progress-text").textContent),
+      null, {timeout: 120000, polling: 20});
+  return page.evaluate(() => [performance.now() - window.handed,
     Math.max(0, ...window.tasks.filter((t) => t.startTime >= window.handed).map((t) => t.duration))]);
-  console.log(took, Math.round(page_), Math.round(longest));
+}
+
+try {
+  // Taking turns, the fastest of three of each: the machine's other work only slows a run down.
+  let best = [Infinity, Infinity, Infinity];
+  for (let run = 0; run < 3; ++run) {
+    const handed = await handOver();
+    const [took, longest] = await load();
+    best = [Math.min(best[0], took), Math.min(best[1], handed), Math.min(best[2], longest)];
+  }
+  console.log(...best.map(Math.round));
 } finally {
   await browser.close();
   server.kill();
