@@ -31,23 +31,26 @@ export async function loadCore(wasmBytes, wrap = (exports) => exports) {
     if (bytes?.buffer !== core.memory.buffer) [bytes, words] = [new Uint8Array(core.memory.buffer), new Uint32Array(core.memory.buffer)];
   };
 
-  // Copies the arguments into one block of the module's memory and calls;
-  // the answer is three (address, length) pairs, whose bytes are read as
-  // views before the next call reuses them.
-  const call = (fn, ...blocks) => {
+  // Copies each (bytes, name) pair into one block of the module's memory and
+  // calls. The answer is four pairs of numbers, the first three (address,
+  // length) of texts to be read before the next call reuses them.
+  const call = (fn, ...files) => {
     let at = 0, trapped = false;
     try {
-      const args = [], size = blocks.reduce((sum, block) => sum + block.length, 0);
+      const args = [], size = files.reduce((sum, [data, name]) => sum + data.length + 3 * name.length, 0);
       at = core.alloc(Math.max(size, 1));
       if (!at) throw new RangeError("the page ran out of memory");
       memory();
-      for (let i = 0, next = at; i < blocks.length; next += blocks[i++].length) {
-        bytes.set(blocks[i], next);
-        args.push(next, blocks[i].length);
+      for (let i = 0, next = at; i < files.length; ++i) {
+        const [data, name] = files[i];
+        bytes.set(data, next);
+        const {written} = utf8.encodeInto(name, bytes.subarray(next + data.length, next + data.length + 3 * name.length));
+        args.push(next, data.length, next + data.length, written);
+        next += data.length + written;
       }
       const answer = core[fn](...args) >>> 2;
       memory();  // the call may have grown the memory
-      return [0, 2, 4].map((i) => bytes.subarray(words[answer + i], words[answer + i] + words[answer + i + 1]));
+      return words.subarray(answer, answer + 8);
     } catch (error) {
       trapped = error instanceof WebAssembly.RuntimeError;
       if (trapped) core = start();
@@ -56,22 +59,37 @@ export async function loadCore(wasmBytes, wrap = (exports) => exports) {
       if (at && !trapped) core.release(at);
     }
   };
+  const slot = (answer, i) => bytes.subarray(answer[2 * i], answer[2 * i] + answer[2 * i + 1]);
+
+  // The JSON lines are kept, for Download, in large blocks rather than a
+  // buffer each, which ten thousand replays would make the page collect.
+  let block = new Uint8Array(0), used = 0;
+  const keep = (line) => {
+    if (used + line.length > block.length) [block, used] = [new Uint8Array(Math.max(1 << 20, line.length)), 0];
+    block.set(line, used);
+    return block.subarray(used, (used += line.length));
+  };
 
   return {
     // What the page must know of the format: {bytesRead, sliderMax, tuning: [{key, label}]}.
-    facts: JSON.parse(text(call("facts")[0])),
-    // {line, row, message}: the JSON line's bytes, [track, driver, car,
-    // laps, bytesHeld, isCut] as that line holds them, the gear complaint.
-    row(bytes, name) {
-      const [line, row, message] = call("row", bytes, utf8.encode(name));
-      return {line: line.slice(), row: JSON.parse(text(row)), message: text(message)};
+    facts: JSON.parse(text(slot(call("facts"), 0))),
+    // {line, message, bytesHeld, isCut, unknownTrack, values}: the JSON
+    // line's bytes, the gear complaint, and [track, driver, car, laps] as
+    // that line holds them, read from it when first asked for.
+    row(data, name) {
+      const answer = call("row", [data, name]), [from, to] = answer.subarray(2, 4), line = keep(slot(answer, 0));
+      let values = null;
+      return {line, message: text(slot(answer, 2)), bytesHeld: answer[6], isCut: (answer[7] & 1) === 1,
+        unknownTrack: (answer[7] & 2) === 2, get values() {
+          return (values ??= (({track, driver, car, laps}) => [track, driver, car, laps])(JSON.parse(`{${text(line.subarray(from, to))}}`)));
+        }};
     },
     // The text view, as vantor-info prints it.
-    text: (bytes, name) => text(call("text", bytes, utf8.encode(name))[0]),
+    text: (data, name) => text(slot(call("text", [data, name]), 0)),
     // {text, json}: vantor-info --diff A B, without and with --json.
     diff(a, b) {
-      const [diffText, json] = call("diff", a.bytes, utf8.encode(a.name), b.bytes, utf8.encode(b.name));
-      return {text: text(diffText), json: text(json)};
+      const answer = call("diff", [a.bytes, a.name], [b.bytes, b.name]);
+      return {text: text(slot(answer, 0)), json: text(slot(answer, 1))};
     },
   };
 }

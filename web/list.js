@@ -7,15 +7,15 @@ export const kColumns = [["File", (r) => r.name], ["Track", (r) => r.values?.[0]
   ["Car", (r) => r.values?.[2]], ["Laps", (r) => r.values?.[3]], ["Note", (r) => r.note]];
 
 // What a file is, in plain words, when it is not a whole replay with every
-// value in its place; "" when it is. row: {error, values, message}, where
-// values are the core's [track, driver, car, laps, bytesHeld, isCut].
-export function noteFor({error, values, message}, bytesRead) {
+// value in its place; "" when it is. row: what the core said of it, or
+// the error that kept it from the core.
+export function noteFor({error, bytesHeld, isCut, unknownTrack, message}, bytesRead) {
   if (error) return cannotRead(error);
-  const [track, , , , bytesHeld, isCut] = values, notes = [];
+  const notes = [];
   if (bytesHeld === 0) notes.push("empty file: no replay in it");
   else if (isCut) notes.push(`cut short: ${bytesHeld} of ${bytesRead} bytes`);
   if (message) notes.push(message.trim().replaceAll("\n", "; "));
-  if (bytesHeld > 0 && track === "") notes.push("no known track: perhaps not a replay");
+  if (unknownTrack) notes.push("no known track: perhaps not a replay");
   return notes.join("; ");
 }
 

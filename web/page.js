@@ -94,13 +94,12 @@ async function loadNow(files) {
 }
 
 function decoded(decoder, name, read) {
-  const row = {name};
+  let row;
   try {
     if (!(read instanceof Uint8Array)) throw read;
-    Object.assign(row, decoder.row(read, name), {bytes: read});
-    row.values = row.row;
+    row = Object.assign(decoder.row(read, name), {name, bytes: read});
   } catch (error) {  // unreadable, out of memory, or the core trapped and was started afresh
-    row.error = error;
+    row = {name, error};
   }
   row.note = noteFor(row, decoder.facts.bytesRead);
   return row;

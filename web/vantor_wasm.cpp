@@ -24,10 +24,10 @@ namespace {
 using vantor::view::WindowContent;
 
 // Where the page finds what a call made: (address, byte count) pairs in
-// the module's memory, valid until the next call. wasm32 addresses are
-// 32 bits, as the page reads them.
+// the module's memory, valid until the next call, and for a row two more
+// numbers. wasm32 addresses are 32 bits, as the page reads them.
 struct Output {
-  std::uint32_t at[3][2];
+  std::uint32_t at[4][2];
 };
 
 Output output;
@@ -48,36 +48,6 @@ WindowContent decoded(const unsigned char* bytes, std::size_t size, const char* 
     message->append(vantor::replay::kGearRatioError).append(vantor::replay::kGearNote).append("\n");
   }
   return vantor::view::makeWindowContent(std::string_view(name, nameSize), replay);
-}
-
-// The value of a top-level key of a JSON line, as written there, looked
-// for from `from` on, which moves past it. Within a string every quote is
-// escaped, so the first `,"key":` is the top-level one.
-std::string_view topValue(std::string_view line, std::string_view key, std::size_t& from) {
-  std::size_t start = from;
-  do {
-    start = line.find(key, start + 1);
-  } while (line.compare(start - 2, 2, ",\"") != 0 || line.compare(start + key.size(), 2, "\":") != 0);
-  start += key.size() + 2;
-  std::size_t end = start;
-  if (line[start] == '"') {
-    for (++end; line[end] != '"'; ++end) end += line[end] == '\\' ? 1U : 0U;
-    ++end;
-  } else {
-    end = line.find_first_of(",}", start);
-  }
-  from = end;
-  return line.substr(start, end - start);
-}
-
-// [track, driver, car, laps, bytesHeld, isCut]: the list row's values, in
-// the JSON line's own words, so that the page parses a few bytes instead
-// of the whole line for every replay in a batch.
-std::string rowValues(std::string_view line, const WindowContent& content) {
-  std::string row = "[";
-  std::size_t from = 0;
-  for (const char* key : {"track", "driver", "car", "laps"}) row.append(topValue(line, key, from)).append(",");
-  return row.append(std::to_string(content.bytesHeld)).append(content.isCut() ? ",true]" : ",false]");
 }
 
 // {"bytesRead":N,"sliderMax":N,"tuning":[{"key":K,"label":L},...]}
@@ -111,14 +81,25 @@ __attribute__((export_name("facts"))) const Output* facts() {
   return &output;
 }
 
-// One replay in a batch: [JSON line, the list row's values, gear message].
+// One replay in a batch: [JSON line, where the list row's values lie in
+// it, gear message, (bytes held, 1 when cut short + 2 when its track is
+// none known)]. The values are the line's keys from "track" to "laps",
+// which follow one another: the page parses them only for the rows it
+// shows or sorts. Within a string every quote is escaped, so the first
+// `,"track":` and `,"laps":` are the top-level keys.
 __attribute__((export_name("row"))) const Output* row(const unsigned char* bytes, std::size_t size,
                                                       const char* name, std::size_t nameSize) {
   std::string message;
   const WindowContent content = decoded(bytes, size, name, nameSize, &message);
   std::string json;
   vantor::report::appendJsonLine(json, content);
-  publish(1, rowValues(json, content));
+  const std::size_t from = json.find(R"(,"track":)") + 1;
+  const std::size_t values = from + std::string_view(R"("track":)").size();
+  const std::size_t laps = json.find(R"(,"laps":)", from) + std::string_view(R"(,"laps":)").size();
+  output.at[1][0] = static_cast<std::uint32_t>(from);
+  output.at[1][1] = static_cast<std::uint32_t>(json.find_first_of(",}", laps));
+  output.at[3][0] = static_cast<std::uint32_t>(content.bytesHeld);
+  output.at[3][1] = (content.isCut() ? 1U : 0U) | (json.compare(values, 3, R"("",)") == 0 ? 2U : 0U);
   publish(0, std::move(json));
   publish(2, std::move(message));
   return &output;

@@ -31,12 +31,11 @@ test("the list sorts as people read: digits by number, no case or accents, numbe
 });
 
 test("a row says in plain words what is wrong with its file, and the status counts replays and files with problems apart", () => {
-  const note = (values, message = "", error = undefined) => noteFor({values, message, error}, 4583);
-  assert.deepEqual([
-    note(["Monza", "", "", 5, 4583, false]), note([null, null, null, null, 0, true]),
-    note([null, "", "", "5", 3500, true], "Error in read GearRatio\nthat gear and the ones after it are left empty\n"),
-    note(["", "", "", 0, 4583, false]), note(null, "", new WebAssembly.RuntimeError("unreachable")),
-    note(null, "", new DOMException("", "NotReadableError")), note(null, "", new RangeError("the page ran out of memory")),
+  const note = (bytesHeld, isCut, unknownTrack, message = "", error = undefined) => noteFor({bytesHeld, isCut, unknownTrack, message, error}, 4583);
+  assert.deepEqual([note(4583, false, false), note(0, true, false),
+    note(3500, true, false, "Error in read GearRatio\nthat gear and the ones after it are left empty\n"), note(4583, false, true),
+    note(0, 0, 0, "", new WebAssembly.RuntimeError("unreachable")), note(0, 0, 0, "", new DOMException("", "NotReadableError")),
+    note(0, 0, 0, "", new RangeError("the page ran out of memory")),
   ], ["", "empty file: no replay in it",
     "cut short: 3500 of 4583 bytes; Error in read GearRatio; that gear and the ones after it are left empty",
     "no known track: perhaps not a replay", "the decoder failed on this file and was started afresh",
@@ -51,9 +50,10 @@ test("the core's row values are its JSON line's, a name keeps its byte order mar
   const core = await loadCore(wasm, (exports) => (++starts, live = 0, {...exports,
     alloc: (size) => (fail === "alloc" ? 0 : (++live, exports.alloc(size))), release: (at) => (--live, exports.release(at)),
     text: (...args) => (fail ? fail === "trap" ? exports.text(0xFFFFFFF0, 4583, 0, 0) : fail.x.y : exports.text(...args))}));
-  const bytes = new Uint8Array(4583).fill(35), name = "\uFEFFrace \u00e9\"\\,\"car\":.rpl";
-  const {line, row} = core.row(bytes, name), json = JSON.parse(fromUtf8.decode(line));
-  assert.deepEqual([row, json.path], [[json.track, json.driver, json.car, json.laps, 4583, false], name]);
+  const bytes = new Uint8Array(4583).fill(35), name = "\uFEFFrace ,\"track\":\"é\",\"laps\":1,\\.rpl";
+  const row = core.row(bytes, name), json = JSON.parse(fromUtf8.decode(row.line));
+  assert.deepEqual([row.values, row.bytesHeld, row.isCut, row.unknownTrack, json.path],
+      [[json.track, json.driver, json.car, json.laps], json.bytesHeld, json.isCut, json.track === "", name]);
   assert.ok(core.text(bytes, name).startsWith(`${name}\n`));
   for (fail of ["alloc", "throw", "trap"]) assert.throws(() => core.text(bytes, name), {alloc: RangeError, throw: TypeError, trap: WebAssembly.RuntimeError}[fail]);
   fail = null;
