@@ -47,11 +47,13 @@ const sortKey = (value) => (value == null || value === "" ? null :
 const compareKeys = (a, b) => (a === b ? 0 : a === null ? 1 : b === null ? -1 :
   typeof a !== typeof b ? (typeof a === "number" ? -1 : 1) : a < b ? -1 : 1);
 
-// A sort key is made once per row and column: sorting ten thousand rows
-// then only compares them. Missing values stay last either way.
+// A sort key is made once per row and column, and a sort of ten thousand
+// rows then only compares them; the page makes the keys in slices first.
+export const keyOf = (row, column) => ((row.keys ??= [])[column] ??= sortKey(kColumns[column][1](row)));
+
+// Missing values stay last either way.
 export function sorted(rows, column, down) {
-  const value = kColumns[column][1], keys = new Map();
-  for (const row of rows) keys.set(row, (row.keys ??= [])[column] ??= sortKey(value(row)));
+  const keys = new Map(rows.map((row) => [row, keyOf(row, column)]));
   return [...rows].sort((a, b) => {
     const ka = keys.get(a), kb = keys.get(b);
     return ka === null || kb === null ? compareKeys(ka, kb) : compareKeys(ka, kb) * (down ? -1 : 1);

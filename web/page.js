@@ -3,7 +3,7 @@
 // window shows it, all of them listed, two compared, all downloaded.
 import {fromUtf8, loadCore} from "./core.js";
 import {dropItems, picked, readStart, walkDropped} from "./files.js";
-import {inView, kColumns, noteFor, sorted, statusText} from "./list.js";
+import {inView, kColumns, keyOf, noteFor, sorted, statusText} from "./list.js";
 import {makeQueue} from "./queue.js";
 
 const kSliceMs = 8;  // work per turn before the page gets to draw again
@@ -247,15 +247,22 @@ function rowNode(row, index) {
   return node;
 }
 
+// Sorts once every row has its key, made in slices; a later click wins.
+async function sortBy(column, down) {
+  const asked = (sort = {column, down});
+  for (let i = 0; i < rows.length && sort === asked; await turn()) {
+    for (const until = performance.now() + kSliceMs; i < rows.length && performance.now() < until;) keyOf(rows[i++], column);
+  }
+  if (sort !== asked) return;
+  order = sorted(rows, column, down);
+  drawList();
+}
+
 function buildList() {
   const head = $("list-head");
   for (const [i, [label]] of kColumns.entries()) {
     const button = element("button", {type: "button", textContent: label});
-    button.addEventListener("click", () => {
-      sort = {column: i, down: sort.column === i && !sort.down};
-      order = sorted(rows, sort.column, sort.down);
-      drawList();
-    });
+    button.addEventListener("click", () => sortBy(i, sort.column === i && !sort.down));
     const th = element("div", {className: `col-${label.toLowerCase()}`}, button);
     th.setAttribute("role", "columnheader");
     head.append(th);

@@ -47,7 +47,7 @@ async function handOver() {
   await page.evaluate(() => document.addEventListener("change", async (event) => {
     event.stopImmediatePropagation();
     const handed = performance.now(), {picked, readStart} = await import("./files.js");
-    const files = picked(event.target.files);
+    const files = picked([...event.target.files]);
     const next = async (i) => i < files.length && (await readStart(files[i], 4583), next(i + 64));
     await Promise.all(files.slice(0, 64).map((_, i) => next(i)));
     window.took = performance.now() - handed;
