@@ -154,8 +154,10 @@ test("two drops, a folder then a file: loaded in the order dropped, the folder a
   });
   if (writeOnly) fs.symlinkSync(writeOnly, locked);
   else t.diagnostic("no unreadable file on this machine: that row is not checked");
+  const deep = path.join(work, "deep", ...Array(40).fill("d"));  // no replay, and a long walk: the file after it must wait
+  fs.mkdirSync(deep, {recursive: true});
   await opened([]);
-  await drop([set, ...(writeOnly ? [locked] : [])]);
+  await drop([path.join(work, "deep"), set, ...(writeOnly ? [locked] : [])]);
   await drop([path.join(set, "sample.rpl")]);
   await page.waitForFunction((n) => document.getElementById("list").ariaRowCount == n && !/^Read|^Look/.test(document.getElementById("progress-text").textContent), writeOnly ? 11 : 10);
   assert.equal(await downloaded(), vantorInfo(["--json", "set"], work) + vantorInfo(["--json", "sample.rpl"]));
