@@ -7,7 +7,8 @@ import {inView, kColumns, keyOf, noteFor, sorted, statusText} from "./list.js";
 import {makeQueue} from "./queue.js";
 
 const kSliceMs = 8;  // work per turn before the page gets to draw again
-const kReadAhead = 64;  // files read at once, while the ones before are decoded
+const kReadAhead = 256;  // files read at once, while the ones before are decoded
+const kShowEveryMs = 100;  // how often a load shows its progress
 
 const $ = (id) => document.getElementById(id);
 const core = loadCore(fetch(new URL("vantor.wasm", import.meta.url)).then((response) => {
@@ -68,7 +69,7 @@ async function loadNow(files) {
   // Reading a file costs the browser a while even before it answers, so
   // asking for the next ones is timed with the decoding, in the same slices.
   const {bytesRead} = decoder.facts, read = new Array(files.length), added = [];
-  let asked = 0, done = 0, wake = null;
+  let asked = 0, done = 0, wake = null, drawn = 0;
   const ask = (i) => readStart(files[i], bytesRead).then((bytes) => {
     read[i] = bytes;
     wake?.();
@@ -85,9 +86,12 @@ async function loadNow(files) {
         break;
       }
     }
-    rows.push(...added.splice(0));
-    if (sort.column === null) order = rows;
-    redraw(() => status(`Reading ${done.toLocaleString("en")} of ${files.length.toLocaleString("en")} …`, done, files.length));
+    if (performance.now() - drawn > kShowEveryMs || done === files.length) {  // drawing costs the browser more than decoding
+      drawn = performance.now();
+      rows.push(...added.splice(0));
+      if (sort.column === null) order = rows;
+      redraw(() => status(`Reading ${done.toLocaleString("en")} of ${files.length.toLocaleString("en")} …`, done, files.length));
+    }
     await (read[done] === undefined && done < files.length ? new Promise((resolve) => (wake = resolve)) : turn());
     wake = null;
   }
