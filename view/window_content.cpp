@@ -30,7 +30,8 @@ void setText(Held<std::string>& field, bool held, std::string_view text) {
 
 void setNumber(Held<std::string>& field, bool held, std::int32_t value) {
   char digits[12];
-  setText(field, held, {digits, std::to_chars(digits, digits + sizeof digits, value).ptr});
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  setText(field, held, {digits, end});
 }
 
 }  // namespace
