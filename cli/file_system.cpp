@@ -19,6 +19,17 @@ std::string fromFsPath(const std::filesystem::path& path) {
 #endif
 }
 
+std::string nameOf(const std::filesystem::path& path) {
+#ifdef _WIN32
+  return fromFsPath(path.filename());
+#else
+  // Cut from the system's bytes, which a folder of thousands asks for
+  // thousands of times: filename() parses the whole path each time.
+  const std::string& full = path.native();
+  return full.substr(full.rfind('/') + 1);
+#endif
+}
+
 std::optional<replay::NativePath> nativePath(const std::string& path) {
 #ifdef _WIN32
   try {

@@ -14,6 +14,9 @@ namespace vantor::cli {
 std::filesystem::path toFsPath(const std::string& path);
 std::string fromFsPath(const std::filesystem::path& path);
 
+// The last part of a path that a folder listing gave, in the form above.
+std::string nameOf(const std::filesystem::path& path);
+
 // The path as the file functions take it; nothing for a Windows path that
 // is no valid UTF-8, which names no file.
 std::optional<replay::NativePath> nativePath(const std::string& path);

@@ -198,7 +198,7 @@ std::vector<FolderEntry> listFolder(const std::string& folder, std::error_code& 
     const fs::directory_entry& entry = *it;
     std::error_code kindError;
     const bool isFolder = !entry.is_symlink(kindError) && entry.is_directory(kindError);
-    std::string name = fromFsPath(entry.path().filename());
+    std::string name = nameOf(entry.path());
     if (isFolder || (hasReplayExtension(name) && isReplayFile(entry))) entries.push_back({std::move(name), isFolder});
   }
   std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });

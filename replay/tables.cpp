@@ -61,7 +61,11 @@ int decimalValue(std::string_view text) {
 
 // printf's "%02d": at least two characters, zero-padded after any sign.
 char* twoDigits(char* at, int value) {
-  if (value >= 0 && value < 10) *at++ = '0';
+  if (value >= 0 && value < 100) {
+    *at++ = static_cast<char>('0' + value / 10);
+    *at++ = static_cast<char>('0' + value % 10);
+    return at;
+  }
   return std::to_chars(at, at + 11, value).ptr;
 }
 

@@ -44,13 +44,13 @@ using PieceTable = std::array<Piece, 256>;
 
 constexpr PieceTable kFromUtf8 = [] {
   PieceTable table{};
-  for (std::size_t b = 0; b < table.size(); ++b) table[b] = escapedOrSame(b);
+  for (std::size_t b = 0; b < 256; ++b) table[b] = escapedOrSame(b);
   return table;
 }();
 
 constexpr PieceTable kFromWindows1252 = [] {
   PieceTable table = kFromUtf8;
-  for (std::size_t b = 0x80; b < table.size(); ++b) {
+  for (std::size_t b = 0x80; b < 256; ++b) {
     const view::Utf8Bytes& e = view::kWindows1252Utf8[b];
     table[b] = {{e.bytes[0], e.bytes[1], e.bytes[2], 0, 0, 0, 0}, e.size};
   }

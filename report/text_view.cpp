@@ -23,7 +23,7 @@ constexpr bool isControl(unsigned char b) {
 // control character.
 constexpr std::array<view::Utf8Bytes, 256> kShown = [] {
   std::array<view::Utf8Bytes, 256> table = view::kWindows1252Utf8;
-  for (std::size_t b = 0; b < table.size(); ++b) {
+  for (std::size_t b = 0; b < 256; ++b) {
     if (isControl(static_cast<unsigned char>(b))) table[b] = view::utf8Encode(0xFFFD);
   }
   return table;

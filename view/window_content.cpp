@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <cstdint>
 #include <string>
 
@@ -21,16 +22,19 @@ Held<T> ifHeld(bool held, T value) {
 void setText(Held<std::string>& field, bool held, std::string_view text) {
   if (!held) {
     field.reset();
-  } else if (field) {
-    field->assign(text);
-  } else {
-    field.emplace(text);
+    return;
   }
+  if (!field) field.emplace();
+  // Never the string's own bytes, so a plain copy: cheaper than assign(),
+  // which must allow for that.
+  field->resize(text.size());
+  std::memcpy(field->data(), text.data(), text.size());
 }
 
 void setNumber(Held<std::string>& field, bool held, std::int32_t value) {
   char digits[12];
-  setText(field, held, {digits, std::to_chars(digits, digits + sizeof digits, value).ptr});
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  setText(field, held, {digits, end});
 }
 
 }  // namespace
