@@ -13,6 +13,27 @@ const utf8 = new TextEncoder();
 export const fromUtf8 = new TextDecoder("utf-8", {ignoreBOM: true});
 const text = (bytes) => (bytes.length ? fromUtf8.decode(bytes) : "");
 
+// One replay of a batch as the core gave it. Its values are parsed from
+// its line when first asked for: most rows of a big batch are never shown.
+class Row {
+  constructor(line, from, to, message, bytesHeld, flags) {
+    this.line = line;
+    this.from = from;
+    this.to = to;
+    this.message = message;
+    this.bytesHeld = bytesHeld;
+    this.isCut = (flags & 1) === 1;
+    this.unknownTrack = (flags & 2) === 2;
+    this.parsed = null;
+  }
+
+  // [track, driver, car, laps]
+  get values() {
+    const {track, driver, car, laps} = (this.parsed ??= JSON.parse(`{${text(this.line.subarray(this.from, this.to))}}`));
+    return [track, driver, car, laps];
+  }
+}
+
 // A trap leaves the module's memory in any state, so that instance is
 // dropped and a fresh one of the same compiled module serves the next call.
 // wrap lets a test stand between the page and the module's exports.
@@ -65,7 +86,7 @@ export async function loadCore(wasmBytes, wrap = (exports) => exports) {
   // buffer each, which ten thousand replays would make the page collect.
   let block = new Uint8Array(0), used = 0;
   const keep = (line) => {
-    if (used + line.length > block.length) [block, used] = [new Uint8Array(Math.max(1 << 20, line.length)), 0];
+    if (used + line.length > block.length) [block, used] = [new Uint8Array(Math.max(1 << 16, line.length)), 0];
     block.set(line, used);
     return block.subarray(used, (used += line.length));
   };
@@ -77,12 +98,8 @@ export async function loadCore(wasmBytes, wrap = (exports) => exports) {
     // line's bytes, the gear complaint, and [track, driver, car, laps] as
     // that line holds them, read from it when first asked for.
     row(data, name) {
-      const answer = call("row", [data, name]), [from, to] = answer.subarray(2, 4), line = keep(slot(answer, 0));
-      let values = null;
-      return {line, message: text(slot(answer, 2)), bytesHeld: answer[6], isCut: (answer[7] & 1) === 1,
-        unknownTrack: (answer[7] & 2) === 2, get values() {
-          return (values ??= (({track, driver, car, laps}) => [track, driver, car, laps])(JSON.parse(`{${text(line.subarray(from, to))}}`)));
-        }};
+      const answer = call("row", [data, name]);
+      return new Row(keep(slot(answer, 0)), answer[2], answer[3], text(slot(answer, 2)), answer[6], answer[7]);
     },
     // The text view, as vantor-info prints it.
     text: (data, name) => text(slot(call("text", [data, name]), 0)),
