@@ -10,7 +10,20 @@ const byteOrder = (name) => String.fromCharCode(...utf8.encode(name));
 
 // A name is asked of its file when the file is read: for ten thousand
 // files at once, asking them all first keeps the page busy.
-export const picked = (files) => files.map((file) => ({get name() { return file.name; }, open: () => file}));
+class Picked {
+  constructor(file) {
+    this.file = file;
+  }
+
+  get name() {
+    return this.file.name;
+  }
+
+  open() {
+    return this.file;
+  }
+}
+export const picked = (files) => files.map((file) => new Picked(file));
 
 // What a drop holds must be taken before its event returns: the drop's
 // data is gone after the first wait. The dropped File stands in for an
@@ -60,11 +73,11 @@ export async function walkDropped(items, counted) {
 const kWholeUpTo = 1 << 16;
 // The read is asked for before this returns, so that the page counts what
 // asking costs the browser in its slice of work.
-export function readStart({open}, bytesRead) {
+export function readStart(picked, bytesRead) {
   const read = (file) => (file.size <= kWholeUpTo ? file : file.slice(0, bytesRead)).arrayBuffer();
   const cut = (buffer) => (buffer.byteLength > bytesRead ? new Uint8Array(buffer.slice(0, bytesRead)) : new Uint8Array(buffer));
   try {
-    const file = open();
+    const file = picked.open();
     return (file instanceof Blob ? read(file) : Promise.resolve(file).then(read)).then(cut, (error) => error);
   } catch (error) {
     return Promise.resolve(error);
