@@ -22,7 +22,8 @@ export function noteFor({error, bytesHeld, isCut, unknownTrack, message}, bytesR
 function cannotRead(error) {
   if (error instanceof WebAssembly.RuntimeError) return "the decoder failed on this file and was started afresh";
   const why = {NotFoundError: "it is gone, or was moved", NotReadableError: "the browser may not read it",
-    SecurityError: "the browser refused it", RangeError: "the page ran out of memory"}[error.name];
+    SecurityError: "the browser refused it", RangeError: "the page ran out of memory",
+    EncodingError: "a page opened as a file may not look into a dropped folder: pick its replays instead"}[error.name];
   return `cannot be read: ${why ?? (error.message || error.name)}`;
 }
 

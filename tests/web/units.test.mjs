@@ -35,11 +35,12 @@ test("a row says in plain words what is wrong with its file, and the status coun
   assert.deepEqual([note(4583, false, false), note(0, true, false),
     note(3500, true, false, "Error in read GearRatio\nthat gear and the ones after it are left empty\n"), note(4583, false, true),
     note(0, 0, 0, "", new WebAssembly.RuntimeError("unreachable")), note(0, 0, 0, "", new DOMException("", "NotReadableError")),
-    note(0, 0, 0, "", new RangeError("the page ran out of memory")),
+    note(0, 0, 0, "", new RangeError("the page ran out of memory")), note(0, 0, 0, "", new DOMException("A URI …", "EncodingError")),
   ], ["", "empty file: no replay in it",
     "cut short: 3500 of 4583 bytes; Error in read GearRatio; that gear and the ones after it are left empty",
     "no known track: perhaps not a replay", "the decoder failed on this file and was started afresh",
-    "cannot be read: the browser may not read it", "cannot be read: the page ran out of memory"]);
+    "cannot be read: the browser may not read it", "cannot be read: the page ran out of memory",
+    "cannot be read: a page opened as a file may not look into a dropped folder: pick its replays instead"]);
   const rows = (good, bad) => [...Array(good).fill({note: ""}), ...Array(bad).fill({note: "empty file"})];
   assert.deepEqual([statusText(rows(1998, 2)), statusText(rows(1, 1)), statusText(rows(2, 0))],
       ["1,998 replays, 2 files with problems.", "1 replay, 1 file with problems.", "2 replays."]);
