@@ -92,7 +92,8 @@ async function loadNow(files) {
       if (sort.column === null) order = rows;
       redraw(() => status(`Reading ${done.toLocaleString("en")} of ${files.length.toLocaleString("en")} …`, done, files.length));
     }
-    await (read[done] === undefined && done < files.length ? new Promise((resolve) => (wake = resolve)) : turn());
+    // Waits for a read only while one is on its way: a slice may end just as it caught up with them all.
+    await (read[done] === undefined && done < asked ? new Promise((resolve) => (wake = resolve)) : turn());
     wake = null;
   }
   if (sort.column !== null) order = sorted(rows, sort.column, sort.down);
@@ -194,7 +195,7 @@ let rowHeight = 0;
 
 // Draws the list once a frame at most, with whatever else is to be said then.
 let drawing = null;
-function redraw(also = () => {}) {
+function redraw(also) {
   if (!drawing) {
     requestAnimationFrame(() => {
       drawList();
@@ -202,7 +203,7 @@ function redraw(also = () => {}) {
       drawing = null;
     });
   }
-  drawing = also;
+  drawing = also ?? drawing ?? (() => {});
 }
 
 function drawList() {
@@ -218,14 +219,16 @@ function drawList() {
   body.style.height = `${order.length * rowHeight}px`;
   const kept = new Map();
   for (const node of [...body.children]) {
-    if (node.index >= first && node.index < end && order[node.index] === node.row && node.chosen === chosen.includes(node.row) &&
-        node.current === (node.row === shown)) kept.set(node.index, node);
+    if (node.index >= first && node.index < end && order[node.index] === node.row) kept.set(node.index, node);
     else node.remove();
   }
+  // A row kept is changed in place, so that the box just ticked keeps the focus.
   let next = null;
   for (let i = end - 1; i >= first; --i) {
     next = kept.get(i) ?? body.insertBefore(rowNode(order[i], i), next);
     next.style.top = `${i * rowHeight}px`;
+    next.querySelector("input").checked = chosen.includes(next.row);
+    next.toggleAttribute("aria-current", next.row === shown);
   }
   for (const i of kColumns.keys()) {
     $("list-head").children[i + 1].setAttribute("aria-sort", sort.column !== i ? "none" : sort.down ? "descending" : "ascending");
@@ -238,13 +241,12 @@ function rowNode(row, index) {
   pick.addEventListener("change", () => choose(row, pick.checked));
   const open = element("button", {type: "button", textContent: row.name, title: row.name});
   open.addEventListener("click", () => show(row));
-  const node = element("div", {className: "row", index, row, chosen: pick.checked, current: row === shown},
+  const node = element("div", {className: "row", index, row},
       element("div", {className: "pick"}, pick), element("div", {className: "name"}, open));
   node.setAttribute("role", "row");
   node.setAttribute("aria-rowindex", index + 2);
   node.firstChild.setAttribute("role", "cell");
   node.children[1].setAttribute("role", "rowheader");
-  if (row === shown) node.setAttribute("aria-current", "true");
   for (const [, value] of kColumns.slice(1)) {
     const text = value(row), cell = element("div");
     put(cell, text === undefined ? "" : text === null ? null : String(text));

@@ -171,7 +171,8 @@ test("two of the list compared side by side, each difference marked, the --diff 
   const pair = ["unknown gears.rpl", 'böse "bytes" \\ näme.rpl'];
   await opened(["sample.rpl", ...pair]);
   for (const name of ["sample.rpl", ...pair]) await page.getByRole("checkbox", {name: `Choose ${name} to compare`}).check();
-  assert.equal(await page.isChecked("[aria-label='Choose sample.rpl to compare']"), false);
+  assert.deepEqual([await page.isChecked("[aria-label='Choose sample.rpl to compare']"),
+    await page.evaluate(() => document.activeElement.ariaLabel)], [false, `Choose ${pair[1]} to compare`]);
   assert.match(await page.textContent("#compare-hint"), /sample\.rpl no longer/);
   await page.click("#compare");
   const marked = await page.$$eval("#sides tr.differs", (rows) => rows.map((row) => row.dataset.field).sort());
