@@ -1,29 +1,30 @@
 #include "replay/path_status.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "replay/long_path.h"
+#else
+#include <sys/stat.h>
+#endif
+
 namespace vantor::replay {
-namespace {
-
-PathKind kindOf(unsigned mode) { return (mode & S_IFMT) == S_IFDIR ? PathKind::folder : PathKind::file; }
-
-}  // namespace
 
 #ifdef _WIN32
 namespace {
 
-// The C runtime's status query matches wildcards and a bare drive ("C:",
-// that drive's current folder), which name no file for us.
+// Wildcards and a bare drive ("C:", that drive's current folder) name no
+// file for us.
 bool namesNoFile(const std::wstring& path) {
   if (path.empty()) return true;
   if (path.find_first_of(L"?*") != std::wstring::npos) return true;
   return path.size() == 2 && path[1] == L':';
 }
 
-// The query also fails for "folder\", which a console user types to mean
-// the folder. "C:\" and "\" keep their separator: without it they name
+// "folder\", as a console user types it, means the folder, yet "file\"
+// names nothing. "C:\" and "\" keep their separator: without it they name
 // something else.
 std::wstring withoutTrailingSeparators(std::wstring path) {
   const auto isSeparator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
@@ -33,17 +34,21 @@ std::wstring withoutTrailingSeparators(std::wstring path) {
 
 }  // namespace
 
+// Asked of the system itself: msvcrt's status query refuses a name with a
+// "?", and the form without the length limit starts with one. Like that
+// query, this answers ENOENT to whatever fails.
 PathStatus pathStatus(const std::wstring& path) {
-  if (namesNoFile(path)) return {PathKind::missing, ENOENT};
-  struct _stat64 status{};
-  if (_wstat64(withoutTrailingSeparators(path).c_str(), &status) != 0) return {PathKind::missing, errno};
-  return {kindOf(status.st_mode), 0};
+  WIN32_FILE_ATTRIBUTE_DATA status{};
+  if (namesNoFile(path) ||
+      !GetFileAttributesExW(fileSystemPath(withoutTrailingSeparators(path)).c_str(), GetFileExInfoStandard, &status))
+    return {PathKind::missing, ENOENT};
+  return {(status.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::folder : PathKind::file, 0};
 }
 #else
 PathStatus pathStatus(const std::string& path) {
   struct stat status{};
   if (::stat(path.c_str(), &status) != 0) return {PathKind::missing, errno};
-  return {kindOf(status.st_mode), 0};
+  return {(status.st_mode & S_IFMT) == S_IFDIR ? PathKind::folder : PathKind::file, 0};
 }
 #endif
 

@@ -6,13 +6,14 @@
 
 #include "replay/decode.h"
 #include "replay/layout.h"
+#include "replay/long_path.h"
 
 namespace vantor::replay {
 namespace {
 
 std::FILE* openForReading(const NativePath& path) {
 #ifdef _WIN32
-  return _wfopen(path.c_str(), L"rb");
+  return _wfopen(fileSystemPath(path).c_str(), L"rb");
 #else
   return std::fopen(path.c_str(), "rb");
 #endif

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantor::replay {
+
+// The form of a full Windows path that the file functions take at any
+// length, not only under 260 characters: "C:\..." becomes "\\?\C:\...",
+// "\\server\share\..." becomes "\\?\UNC\server\share\...", with every "/"
+// turned into "\" (which that form no longer does for us). A path already
+// in that form or naming a device ("\\.\"), and one that is not full, come
+// back as they are, but for the slashes. Free of the platform, so that
+// every system can check it.
+std::wstring extendedLengthPath(std::wstring_view path);
+
+#ifdef _WIN32
+// The path the C runtime's file functions get for a path of ours: made
+// full the way Windows does it (the current folder, "." and ".."), then
+// in the form above; the path as it was when Windows cannot make it full.
+std::wstring fileSystemPath(const std::wstring& path);
+#endif
+
+}  // namespace vantor::replay
