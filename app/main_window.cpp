@@ -11,6 +11,7 @@
 
 #include "app/about_box.h"
 #include "app/clipboard.h"
+#include "app/late_bound.h"
 #include "resources/resource.h"
 #include "view/window_content.h"
 
@@ -63,7 +64,8 @@ INT_PTR onInitDialog(HWND dialog, LPARAM param) {
   window->list = GetDlgItem(dialog, IDC_RECORDS);
   addListColumns(*window);
   setSliderRanges(dialog);
-  DragAcceptFiles(dialog, TRUE);
+  // What DragAcceptFiles does, without shell32.
+  SetWindowLongPtrW(dialog, GWL_EXSTYLE, GetWindowLongPtrW(dialog, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
   return TRUE;  // the dialog manager sets the default focus
 }
 
@@ -74,10 +76,11 @@ void loadChosenReplay(MainWindow& window) {
 
 // The window shows one replay, so only the first of several files counts.
 std::optional<std::wstring> firstDroppedFile(HDROP drop) {
-  const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+  static auto* const query = lateBound<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+  const UINT length = query != nullptr ? query(drop, 0, nullptr, 0) : 0;
   if (length == 0) return std::nullopt;
   std::wstring path(length, L'\0');
-  if (DragQueryFileW(drop, 0, path.data(), length + 1) != length) return std::nullopt;
+  if (query(drop, 0, path.data(), length + 1) != length) return std::nullopt;
   return path;
 }
 
@@ -89,7 +92,8 @@ void onDropFiles(MainWindow* window, HDROP drop) {
   } catch (const std::bad_alloc&) {
     // Without the memory for the path the drop is ignored.
   }
-  DragFinish(drop);
+  static auto* const finish = lateBound<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
+  if (finish != nullptr) finish(drop);
   if (window != nullptr && path) openReplay(*window, *path);
 }
 

@@ -1,5 +1,7 @@
 #include "app/open_dialog.h"
 
+#include "app/late_bound.h"
+
 namespace vantor::app {
 
 OPENFILENAMEW makeOpenRequest(HWND owner, HINSTANCE instance, OpenDialogBuffers& buffers) {
@@ -24,8 +26,9 @@ UINT_PTR CALLBACK openDialogHook(HWND /*dialog*/, UINT message, WPARAM /*wParam*
 }
 
 std::optional<std::wstring> chooseReplayFile(HWND owner, HINSTANCE instance, OpenDialogBuffers& buffers) {
+  static auto* const open = lateBound<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
   OPENFILENAMEW request = makeOpenRequest(owner, instance, buffers);
-  if (!GetOpenFileNameW(&request)) return std::nullopt;
+  if (open == nullptr || !open(&request)) return std::nullopt;
   return std::wstring(buffers.path.data());
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <utility>
 
+#include "app/file_system_path.h"
 #include "app/main_window.h"
 #include "app/utf16.h"
 #include "replay/reader.h"
@@ -101,7 +102,7 @@ WindowContent shownContent(const MainWindow& window) {
 
 int openReplay(MainWindow& window, const std::wstring& path) {
   replay::DecodedReplay replay;
-  if (replay::load(path, replay) < 0) return -1;
+  if (replay::load(fileSystemPath(path), replay) < 0) return -1;
   window.shown = replay;
   window.shownPath = path;
   const WindowContent content = shownContent(window);

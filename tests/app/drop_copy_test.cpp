@@ -63,7 +63,7 @@ using DropAndCopy = MainWindowTest;
 // cannot be read changes nothing, and Copy gives what vantor-info does.
 TEST_F(DropAndCopy, DropShowsWhatTheFirstFileHoldsAndNothingForAnUnreadableOne) {
   const std::wstring full = write(L"full.rpl", sampleReplay().driverName("PREVDRVR").carName("PREVIOUSCAR1234"));
-  const std::wstring cut = write(L"\u30EC\u30FC\u30B9 \u0395\u03BB\u03BB\u03AC\u03B4\u03B1.rpl",
+  const std::wstring cut = write(kDeepFolders + L"\u30EC\u30FC\u30B9 \u0395\u03BB\u03BB\u03AC\u03B4\u03B1.rpl",
                                  sampleReplay().driverName("Dome Kai").size(3620));
   EXPECT_TRUE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   EXPECT_TRUE(drop(dialog, {full, cut}));

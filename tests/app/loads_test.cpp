@@ -1,6 +1,7 @@
 // Paths a replay from anywhere can have: held open by another program,
 // missing, a folder, past 2 GiB. Names in any script are the drop's and
 // the Open dialog's to show.
+#include "app/file_system_path.h"
 #include "tests/app/window_probe.h"
 
 namespace vantor::testing {
@@ -30,6 +31,18 @@ TEST_F(BadInput, AFilePast2GiBIsRead) {
   std::filesystem::resize_file(huge, 3ULL << 30);
   ASSERT_EQ(open(huge), 0);
   EXPECT_EQ(itemText(dialog, IDC_DRIVER), "Big Ben");
+}
+
+// The file functions get full paths in the form without the 260-character
+// limit, which Windows lifts for the rest only for a program that says so.
+TEST(LongPaths, ReachTheFileFunctionsFullAndPrefixedAndTheManifestDeclaresThem) {
+  EXPECT_EQ(app::fileSystemPath(L"a/../b.rpl"), LR"(\\?\)" + (std::filesystem::current_path() / L"b.rpl").wstring());
+  HRSRC manifest = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(manifest, nullptr);
+  const std::string text(static_cast<const char*>(LockResource(LoadResource(nullptr, manifest))),
+                         SizeofResource(nullptr, manifest));
+  EXPECT_NE(text.find(R"(<longPathAware xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">true<)"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/startup_path.h"
+#include "replay/long_path.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,16 @@ TEST(StartupPath, RunsFromAfterTheFirstQuoteToBeforeTheLastOrIsTheTailWhole) {
   // Without quotes, the tail whole.
   EXPECT_EQ(startupPath(LR"(C:\My Replays\race.rpl  )"), LR"(C:\My Replays\race.rpl  )");
   EXPECT_EQ(startupPath(commandTail(L"vantor.exe")), L"");
+}
+
+// The form without the 260-character limit; what is not a full path, or
+// is one already, is left alone but for its slashes.
+TEST(ExtendedLengthPath, PrefixesFullDriveAndSharePathsTurningSlashesToBackslashes) {
+  EXPECT_EQ(replay::extendedLengthPath(LR"(c:/R\a.rpl)"), LR"(\\?\c:\R\a.rpl)");
+  EXPECT_EQ(replay::extendedLengthPath(L"//srv/share/a.rpl"), LR"(\\?\UNC\srv\share\a.rpl)");
+  EXPECT_EQ(replay::extendedLengthPath(L"r/a.rpl"), LR"(r\a.rpl)");
+  for (const wchar_t* same : {LR"(\\?\C:\a/b)", LR"(\\.\COM1)", LR"(\\?\UNC\s\h)", L"C:a", L"\\a", L"1:\\", L""})
+    EXPECT_EQ(replay::extendedLengthPath(same), same);
 }
 
 }  // namespace

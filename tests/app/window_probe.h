@@ -86,6 +86,10 @@ inline bool duringModal(const std::string& caption, const std::function<void(HWN
   return ticksSinceAction >= 0 && ticksSinceAction < kGraceTicks;
 }
 
+// Folders that take a path past 300 characters, well over the classic 260.
+inline const std::wstring kDeepFolders =
+    std::wstring(100, L'd') + L"\\" + std::wstring(100, L'e') + L"\\" + std::wstring(100, L'f') + L"\\";
+
 // A fresh main window from the real template for each test, and a folder
 // for its replays; whatever a test leaves queued is gone before the next.
 class MainWindowTest : public ::testing::Test {
@@ -102,9 +106,10 @@ class MainWindowTest : public ::testing::Test {
     drainMessages();
   }
 
-  // Writes the replay as name (in any script) and returns the full path.
+  // Writes the replay as name (in any script, its folders made) and returns the full path.
   std::wstring write(const std::wstring& name, const ReplayBuilder& replay) const {
     const std::filesystem::path path = std::filesystem::path(files.path()) / name;
+    std::filesystem::create_directories(path.parent_path());
     writeFile(path, replay.bytes());
     return path.wstring();
   }

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The real vantor.exe under Wine, started with a quoted path that holds
-spaces, a name in Greek and Japanese letters, no argument, a missing path:
+spaces, a name in Greek and Japanese letters, a path of over 300
+characters, no argument, a missing path:
 only its window, with the right caption, comes up; Alt+F4 ends it with 0.
 
     vantor_e2e.py VANTOR_EXE MAKE_SAMPLE_EXE      (exit 77: no display)
@@ -61,10 +62,14 @@ def main():
         subprocess.run(["wine", make_sample, windows_path(replay)], check=True)
         # Copied here: the maker takes its path in the ANSI code page.
         foreign = shutil.copy(replay, os.path.join(work, "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u6771\u4eac.rpl"))
+        deep = os.path.join(work, *(letter * 100 for letter in "def"))
+        os.makedirs(deep)
+        deep = shutil.copy(replay, deep)
         # Wine quotes an argument that holds spaces, as a Windows shell does.
         problems = [(name, problem_with(exe, arguments, caption)) for name, arguments, caption in [
             ("quoted path with spaces", [windows_path(replay)], "Vantor : [race day.rpl]"),
             ("Greek and Japanese name", [windows_path(foreign)], f"Vantor : [{os.path.basename(foreign)}]"),
+            (f"path of {len(windows_path(deep))} characters", [windows_path(deep)], "Vantor : [race day.rpl]"),
             ("no argument", [], "Vantor"),
             ("missing path", [windows_path(os.path.join(work, "none.rpl"))], "Vantor")]]
     for name, problem in problems:
