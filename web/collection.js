@@ -17,6 +17,24 @@ export async function inSlices(items, work, turn, stopped = () => false) {
   return !stopped();
 }
 
+// Bytes gathered in blocks of 64 KB: a Blob made of ten thousand small
+// pieces keeps the browser busy for a long task.
+function gathered() {
+  const full = [];
+  let block = new Uint8Array(0), used = 0;
+  return {
+    add(bytes) {
+      if (used + bytes.length > block.length) {
+        full.push(block.subarray(0, used));
+        [block, used] = [new Uint8Array(Math.max(1 << 16, bytes.length)), 0];
+      }
+      block.set(bytes, used);
+      used += bytes.length;
+    },
+    all: () => [...full, block.subarray(0, used)],
+  };
+}
+
 // A table's columns: [label, the record's value its order follows].
 export const kRecordColumns = [["#", (r) => r.place], ["Time", (r) => r.rawTime], ["Name", (r) => r.name],
   ["Car", (r) => r.car], ["Files", (r) => r.files], ["First in", (r) => r.firstPath]];
@@ -40,17 +58,17 @@ export function makeCollection({core, replays, turn, show, element}) {
   let csvMade = null, bestMade = null;
 
   async function downloadCsv() {
-    const decoder = await core, from = replays(), build = (csvMade = {}), pieces = [];
+    const decoder = await core, from = replays(), build = (csvMade = {}), pieces = gathered();
     try {
       said("Making the CSV …");
-      pieces.push(decoder.csvHeader().slice());
-      if (!await inSlices(from, (r) => pieces.push(decoder.csvRow(r.bytes, r.name).slice()), turn, () => csvMade !== build)) return;
+      pieces.add(decoder.csvHeader());
+      if (!await inSlices(from, (r) => pieces.add(decoder.csvRow(r.bytes, r.name)), turn, () => csvMade !== build)) return;
     } catch (error) {
       return said(`Could not make the CSV: ${noteFor({error})}`);
     }
     said("");
     const link = element("a", {download: "vantor.csv"});
-    link.href = URL.createObjectURL(new Blob(pieces, {type: "text/csv"}));
+    link.href = URL.createObjectURL(new Blob(pieces.all(), {type: "text/csv"}));
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 1000);
   }
