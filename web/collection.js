@@ -91,7 +91,7 @@ export function makeCollection({core, replays, turn, show, element}) {
     const tables = groups.map((group) => table(group, from, stopped));
     for (const {draw} of tables) if (!await draw()) return;
     const count = groups.reduce((n, g) => n + g.records.length, 0), plural = (n, one) => `${n.toLocaleString("en")} ${one}${n === 1 ? "" : "s"}`;
-    $("best-said").textContent = `${plural(count, "record")} in ${plural(groups.length, "table")} (a track and direction each), from ${plural(from.length, "replay")}.` +
+    $("best-said").textContent = `${plural(count, "record")} from ${plural(from.length, "replay")}, a table for each track and direction.` +
       (merged.leftOut ? ` ${plural(merged.leftOut, "record row")} left out: their files, cut short, do not hold them whole.` : "");
     $("best-tables").replaceChildren(...tables.map((t) => t.node));
     said("");
@@ -112,7 +112,10 @@ export function makeCollection({core, replays, turn, show, element}) {
     }));
     const row = (r) => {
       const open = element("button", {type: "button", textContent: r.firstPath});
-      open.addEventListener("click", () => show(firstFile(r, track, direction, from)));
+      open.addEventListener("click", () => {
+        const first = firstFile(r, track, direction, from);  // none when a name is no valid text, as the core gets U+FFFD
+        if (first) show(first);
+      });
       return element("tr", {}, ...[r.place, r.time, r.name, r.car, r.files].map((v) => element("td", {textContent: v})), element("td", {}, open));
     };
     async function draw(asked = sort) {

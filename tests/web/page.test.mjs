@@ -101,6 +101,10 @@ test("hostile replays picked: download and copy are vantor-info's; every one fit
   assert.deepEqual([await page.textContent("#download"), await page.textContent("#download-csv")], ["Download JSON Lines (7 replays)", "Download CSV (7 replays)"]);
   assert.equal(await page.textContent("#progress-text"), "2 replays, 5 files with problems.");
   assert.equal((await cells(6))[1], `cut short: 3600 of ${whole} bytes`);
+  assert.deepEqual(await page.evaluate(() => {  // a drop of nothing is a batch still loading, however briefly
+    document.dispatchEvent(new DragEvent("drop", {dataTransfer: new DataTransfer()}));
+    return ["download", "download-csv", "best-times"].map((id) => document.getElementById(id).disabled);
+  }), [true, true, true]);
   for (const width of [1280, 390]) {
     await page.setViewportSize({width, height: 800});
     for (const name of names) {
@@ -219,7 +223,7 @@ test("ten thousand replays load, list and sort with no task over 50 ms; Download
       window.tasks = [];
       new PerformanceObserver((list) => tasks.push(...list.getEntries().map((task) => task.duration))).observe({type: "longtask"});
       document.getElementById("open").dispatchEvent(new Event("change", {bubbles: true}));
-      return ["download", "download-csv", "best-times"].map((id) => document.getElementById(id).disabled);
+      return document.getElementById("download").disabled;
     });
     await loaded();
     for (const column of ["Laps", "Laps", "File", "Track"]) await page.getByRole("button", {name: column}).click();
@@ -230,7 +234,7 @@ test("ten thousand replays load, list and sort with no task over 50 ms; Download
     await page.waitForSelector("#best:not([hidden])");
     tasks = await page.evaluate(() => tasks);
   }
-  assert.deepEqual([busy, tasks], [[true, true, true], []]);
+  assert.deepEqual([busy, tasks], [true, []]);
   const many = path.join(work, "many");
   for (let i = 0; i < 2000; ++i) {
     fs.mkdirSync(path.join(many, String(i % 20)), {recursive: true});
