@@ -103,6 +103,18 @@ export async function loadCore(wasmBytes, wrap = (exports) => exports) {
     },
     // The text view, as vantor-info prints it.
     text: (data, name) => text(slot(call("text", [data, name]), 0)),
+    // vantor-info --csv: the byte order mark and header row, and a replay's
+    // row, as bytes in the module's memory, good until the next call.
+    csvHeader: () => slot(call("csvHeader"), 0),
+    csvRow: (data, name) => slot(call("csvRow", [data, name]), 0),
+    // vantor-info --records over the replays added since the last clear:
+    // {json, text, leftOut}, its JSON Lines, its text and the rows left out.
+    recordsClear: () => void call("recordsClear"),
+    recordsAdd: (data, name) => void call("recordsAdd", [data, name]),
+    records() {
+      const answer = call("records");
+      return {json: text(slot(answer, 0)), text: text(slot(answer, 1)), leftOut: Number(text(slot(answer, 2)))};
+    },
     // {text, json}: vantor-info --diff A B, without and with --json.
     diff(a, b) {
       const answer = call("diff", [a.bytes, a.name], [b.bytes, b.name]);

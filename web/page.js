@@ -1,6 +1,7 @@
 // The page: replays in from the picker or a drop, decoded by the core in
 // slices so that ten thousand files never freeze it; one shown as the
 // window shows it, all of them listed, two compared, all downloaded.
+import {makeCollection} from "./collection.js";
 import {fromUtf8, loadCore} from "./core.js";
 import {dropItems, picked, readStart, walkDropped} from "./files.js";
 import {inView, kColumns, keyOf, noteFor, sorted, statusText} from "./list.js";
@@ -349,6 +350,7 @@ function updateDownload() {
   $("download").disabled = loading > 0 || lines === 0;
   $("download").textContent = loading ? "Download JSON Lines (when loaded)" :
     `Download JSON Lines (${lines.toLocaleString("en")} replay${lines === 1 ? "" : "s"})`;
+  collection.loaded(lines, loading > 0);
 }
 
 function download() {
@@ -363,6 +365,7 @@ function download() {
 core.then((c) => buildWindow(c.facts), (error) =>
   status(`This page's decoder could not be loaded (${error.message}), so no replay can be opened here.`));
 buildList();
+const collection = makeCollection({core, replays: () => rows.filter((row) => row.line), turn, show, element});
 $("pick").addEventListener("click", () => $("open").click());
 // A fresh picker takes the place of one used, so that the same files can
 // be picked again: emptying one of ten thousand files keeps the page busy

@@ -12,6 +12,7 @@ import path from "node:path";
 import {after, before, test} from "node:test";
 import {fileURLToPath, pathToFileURL} from "node:url";
 import {chromium} from "playwright-core";
+import {sortedRecords} from "../../web/collection.js";
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
 const native = process.env.VANTOR_NATIVE_BUILD ?? path.join(root, "build/native-asan");
@@ -62,8 +63,8 @@ const fits = async (what) => assert.ok(await page.evaluate(() => document.docume
 const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
 const shows = (text) => page.waitForFunction((t) => document.getElementById("caption").textContent.includes(t), text);
 
-async function downloaded(on = page) {
-  const [download] = await Promise.all([on.waitForEvent("download"), on.click("#download")]);
+async function downloaded(on = page, button = "#download") {
+  const [download] = await Promise.all([on.waitForEvent("download"), on.click(button)]);
   return fs.readFileSync(await download.path(), "utf8");
 }
 
@@ -96,9 +97,14 @@ test("hostile replays picked: download and copy are vantor-info's; every one fit
   const whole = JSON.parse(vantorInfo(["--json", "sample.rpl"])).bytesHeld;
   await opened(names);
   assert.equal(await downloaded(), vantorInfo(["--json", ...names]));
-  assert.equal(await page.textContent("#download"), "Download JSON Lines (7 replays)");
+  assert.equal(await downloaded(page, "#download-csv"), vantorInfo(["--csv", ...names]));
+  assert.deepEqual([await page.textContent("#download"), await page.textContent("#download-csv")], ["Download JSON Lines (7 replays)", "Download CSV (7 replays)"]);
   assert.equal(await page.textContent("#progress-text"), "2 replays, 5 files with problems.");
   assert.equal((await cells(6))[1], `cut short: 3600 of ${whole} bytes`);
+  assert.deepEqual(await page.evaluate(() => {  // a drop of nothing is a batch still loading, however briefly
+    document.dispatchEvent(new DragEvent("drop", {dataTransfer: new DataTransfer()}));
+    return ["download", "download-csv", "best-times"].map((id) => document.getElementById(id).disabled);
+  }), [true, true, true]);
   for (const width of [1280, 390]) {
     await page.setViewportSize({width, height: 800});
     for (const name of names) {
@@ -167,6 +173,23 @@ test("two drops, a folder then a file: loaded in the order dropped, the folder a
       [["12", "589505315"], '" ▲"']);
 });
 
+test("best times: a table a track and direction with vantor-info --records's records and rows left out, sorted by a column; a record opens its first file", async () => {
+  const groups = vantorInfo(["--records", "--json", ...names]).trim().split("\n").map((line) => JSON.parse(line));
+  const rows = (records) => records.map((r) => [r.place, r.time, r.name, r.car, r.files, r.firstPath].join("|"));
+  const tables = () => page.$$eval("#best table", (all) => all.map((t) => [t.caption.textContent, ...[...t.tBodies[0].rows].map((r) => [...r.cells].map((c) => c.textContent).join("|"))]));
+  await opened(names, 390);
+  await page.click("#best-times");
+  await page.waitForSelector("#best:not([hidden])");
+  assert.deepEqual(await tables(), groups.map((g) => [`${g.track || "no known track"}, ${g.direction || "no known direction"}`, ...rows(g.records)]));
+  assert.ok((await page.textContent("#best-said")).endsWith(vantorInfo(["--records", ...names]).trim().split("\n").at(-1)));
+  for (const down of [false, true]) await page.locator("#best table").last().getByRole("button", {name: "Name"}).click();
+  await page.waitForFunction(() => [...document.querySelectorAll("#best th:nth-child(3)")].at(-1).ariaSort === "descending");
+  assert.deepEqual((await tables()).at(-1).slice(1), rows(sortedRecords(groups.at(-1).records, 2, true)));
+  await page.locator("#best").getByRole("button", {name: names[3], exact: true}).click();
+  await shows(names[3].slice(-8));
+  await fits("best times at 390 px");
+});
+
 test("two of the list compared side by side, each difference marked, the --diff text a click away; a third tick replaces the first", async () => {
   const pair = ["unknown gears.rpl", 'böse "bytes" \\ näme.rpl'];
   await opened(["sample.rpl", ...pair]);
@@ -204,6 +227,9 @@ test("ten thousand replays load, list and sort; Download waits for them; a folde
   for (const column of ["Laps", "Laps", "File", "Track"]) await page.getByRole("button", {name: column}).click();
   await page.evaluate(() => document.getElementById("list").scrollTo(0, 1e9));
   await page.waitForFunction(() => document.querySelector("#rows .row:last-child .name").textContent === "9999.rpl");
+  await downloaded(page, "#download-csv");
+  await page.click("#best-times");
+  await page.waitForSelector("#best:not([hidden])");
   assert.equal(busy, true);
   const many = path.join(work, "many");
   for (let i = 0; i < 2000; ++i) {
@@ -267,7 +293,7 @@ test("a core that cannot be loaded is said once, plainly, and no file is blamed 
 });
 
 test("nothing leaves the machine: the only requests were for the page's own files, and nothing is stored", async () => {
-  const own = ["/", "/vantor.css", "/core.js", "/files.js", "/list.js", "/queue.js", "/page.js", "/vantor.wasm"].map((file) => origin + file);
+  const own = ["/", "/vantor.css", "/collection.js", "/core.js", "/files.js", "/list.js", "/queue.js", "/page.js", "/vantor.wasm"].map((file) => origin + file);
   assert.deepEqual(requests.filter((url) => !own.includes(url) && url !== pathToFileURL(single).href), []);
   assert.deepEqual(await page.evaluate(() => [document.cookie, localStorage.length, sessionStorage.length]), ["", 0, 0]);
 });

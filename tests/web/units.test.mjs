@@ -5,6 +5,7 @@ import fs from "node:fs";
 import path from "node:path";
 import {test} from "node:test";
 import {fileURLToPath} from "node:url";
+import {sortedRecords} from "../../web/collection.js";
 import {fromUtf8, loadCore} from "../../web/core.js";
 import {noteFor, sorted, statusText} from "../../web/list.js";
 import {makeQueue} from "../../web/queue.js";
@@ -28,6 +29,12 @@ test("the list sorts as people read: digits by number, no case or accents, numbe
   const rows = ["b10", "B2", "Äb", null, "7", "a", ""].map((text, i) => ({name: String(i), values: [text, , , i % 3 ? i : String(i * 10)]}));
   const order = (column, down) => sorted(rows, column, down).map((row) => row.name).join("");
   assert.deepEqual([order(1, false), order(1, true), order(4, false), order(4, true)], ["4521036", "0125436", "0124536", "6354210"]);
+});
+
+test("best times sort numbers as numbers and names as people read them; equal values keep the merge's order either way", () => {
+  const records = [["b10", 300, 2], ["B2", 100, 10], ["äa", 100, 1], ["a", 200, 2]].map(([name, rawTime, files], i) => ({place: i + 1, name, rawTime, files}));
+  const order = (column, down) => sortedRecords(records, column, down).map((r) => r.place).join("");
+  assert.deepEqual([order(1, false), order(1, true), order(2, false), order(2, true), order(4, false)], ["2341", "1423", "4321", "1234", "3142"]);
 });
 
 test("a row says in plain words what is wrong with its file, and the status counts replays and files with problems apart", () => {
