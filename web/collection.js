@@ -9,7 +9,7 @@ const kSliceMs = 8;
 
 // Calls work(item) for each item, a slice at a time; false when stopped()
 // says so before the end.
-export async function inSlices(items, work, turn, stopped = () => false) {
+async function inSlices(items, work, turn, stopped = () => false) {
   for (let i = 0; i < items.length; await turn()) {
     if (stopped()) return false;
     for (const until = performance.now() + kSliceMs; i < items.length && performance.now() < until;) work(items[i++]);
@@ -36,7 +36,7 @@ function gathered() {
 }
 
 // A table's columns: [label, the record's value its order follows].
-export const kRecordColumns = [["#", (r) => r.place], ["Time", (r) => r.rawTime], ["Name", (r) => r.name],
+const kRecordColumns = [["#", (r) => r.place], ["Time", (r) => r.rawTime], ["Name", (r) => r.name],
   ["Car", (r) => r.car], ["Files", (r) => r.files], ["First in", (r) => r.firstPath]];
 const byText = new Intl.Collator("en", {numeric: true, sensitivity: "base"});
 

@@ -108,12 +108,12 @@ export async function loadCore(wasmBytes, wrap = (exports) => exports) {
     csvHeader: () => slot(call("csvHeader"), 0),
     csvRow: (data, name) => slot(call("csvRow", [data, name]), 0),
     // vantor-info --records over the replays added since the last clear:
-    // {json, text, leftOut}, its JSON Lines, its text and the rows left out.
+    // {json, leftOut}, its JSON Lines and the count of rows left out.
     recordsClear: () => void call("recordsClear"),
     recordsAdd: (data, name) => void call("recordsAdd", [data, name]),
     records() {
       const answer = call("records");
-      return {json: text(slot(answer, 0)), text: text(slot(answer, 1)), leftOut: Number(text(slot(answer, 2)))};
+      return {json: text(slot(answer, 0)), leftOut: Number(text(slot(answer, 2)))};
     },
     // {text, json}: vantor-info --diff A B, without and with --json.
     diff(a, b) {
