@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <cstdint>
 #include <string>
 
@@ -26,9 +25,10 @@ void setText(Held<std::string>& field, bool held, std::string_view text) {
   }
   if (!field) field.emplace();
   // Never the string's own bytes, so a plain copy: cheaper than assign(),
-  // which must allow for that.
+  // which must allow for that. (The direction is an empty view, with no
+  // bytes at all, where the flags name none.)
   field->resize(text.size());
-  std::memcpy(field->data(), text.data(), text.size());
+  text.copy(field->data(), text.size());
 }
 
 void setNumber(Held<std::string>& field, bool held, std::int32_t value) {
