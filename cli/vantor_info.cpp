@@ -223,15 +223,15 @@ class Run {
   int diff() {
     const view::WindowContent* loaded = load(options_.paths[0]);
     if (loaded == nullptr) return kTrouble;
-    const std::optional<view::WindowContent> a = *loaded;
+    const view::WindowContent a = *loaded;  // the next load fills the same content
     const view::WindowContent* b = load(options_.paths[1]);
     if (b == nullptr) return kTrouble;
-    const std::vector<report::Difference> found = report::differences(*a, *b);
+    const std::vector<report::Difference> found = report::differences(a, *b);
     block_.clear();
     if (options_.form == Form::json) {
-      report::appendDiffJson(block_, *a, *b, found);
+      report::appendDiffJson(block_, a, *b, found);
     } else {
-      report::appendDiffText(block_, *a, *b, found);
+      report::appendDiffText(block_, a, *b, found);
     }
     if (write(block_) && std::fflush(streams_.out) != 0) writeFailed();
     if (anyFailed_) return kTrouble;

@@ -13,13 +13,25 @@ constexpr std::array<std::string_view, 8> kGearColumns = {
 
 bool needsQuotes(std::string_view utf8) { return utf8.find_first_of(",\"\r\n") != std::string_view::npos; }
 
+// A field as RFC 4180 writes it: in quotes, inner quotes doubled, when it
+// must be; as it is otherwise.
+void appendCsvField(std::string& out, std::string_view utf8, bool quote = false) {
+  if (!quote && !needsQuotes(utf8)) {
+    out += utf8;
+    return;
+  }
+  out += '"';
+  for (const char c : utf8) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
 // A Windows-1252 text, or an empty cell when the file does not hold it.
 void text(std::string& out, const view::Held<std::string>& windows1252) {
   out += ',';
-  if (!windows1252) return;
-  std::string utf8;
-  view::appendWindows1252AsUtf8(utf8, *windows1252);
-  appendCsvField(out, utf8, utf8.empty());
+  if (windows1252) appendCsvText(out, *windows1252);
 }
 
 void plain(std::string& out, const view::Held<std::string>& ascii) {
@@ -40,17 +52,16 @@ void flag(std::string& out, const view::Held<bool>& value) {
 
 }  // namespace
 
-void appendCsvField(std::string& out, std::string_view utf8, bool quote) {
-  if (!quote && !needsQuotes(utf8)) {
-    out += utf8;
-    return;
-  }
-  out += '"';
-  for (const char c : utf8) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
+void appendCsvText(std::string& out, std::string_view windows1252) {
+  std::string utf8;
+  view::appendWindows1252AsUtf8(utf8, windows1252);
+  appendCsvField(out, utf8, utf8.empty());
+}
+
+void appendCsvPath(std::string& out, std::string_view bytes) {
+  std::string utf8;
+  view::appendValidUtf8(utf8, bytes);
+  appendCsvField(out, utf8);
 }
 
 void appendCsvHeader(std::string& out) {
@@ -65,13 +76,9 @@ void appendCsvHeader(std::string& out) {
 }
 
 void appendCsvRow(std::string& out, const view::WindowContent& content) {
-  std::string utf8;
-  view::appendValidUtf8(utf8, content.path);
-  appendCsvField(out, utf8);
-  utf8.clear();
-  view::appendValidUtf8(utf8, content.caption);
+  appendCsvPath(out, content.path);
   out += ',';
-  appendCsvField(out, utf8);
+  appendCsvPath(out, content.caption);
   text(out, content.track);
   text(out, content.driver);
   text(out, content.car);

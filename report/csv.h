@@ -21,8 +21,11 @@ void appendCsvHeader(std::string& out);
 // held empty text is an empty quoted one ("").
 void appendCsvRow(std::string& out, const view::WindowContent& content);
 
-// A field as RFC 4180 writes it: in quotes, inner quotes doubled, when it
-// must be; as it is otherwise. utf8 is already UTF-8.
-void appendCsvField(std::string& out, std::string_view utf8, bool quote = false);
+// A replay's Windows-1252 text as a field, in UTF-8; an empty one quoted
+// (""), so that it is told from the empty cell of a missing value.
+void appendCsvText(std::string& out, std::string_view windows1252);
+
+// A path, the system's bytes, as a field in UTF-8 (U+FFFD for what is not).
+void appendCsvPath(std::string& out, std::string_view bytes);
 
 }  // namespace vantor::report

@@ -21,12 +21,6 @@ std::string recordKey(const std::string& name, const std::string& car, std::int3
   return key.append(time, sizeof time);
 }
 
-std::string utf8Of(const std::string& windows1252) {
-  std::string utf8;
-  view::appendWindows1252AsUtf8(utf8, windows1252);
-  return utf8;
-}
-
 std::string heading(const TrackRecords& group) {
   return (group.track.empty() ? std::string("no known track") : shown(group.track)) + ", " +
          (group.direction.empty() ? std::string("no known direction") : shown(group.direction));
@@ -122,9 +116,12 @@ void appendRecordsText(std::string& out, const RecordMerge& merge) {
     }
     out += '\n';
   }
-  if (merge.leftOut() > 0) {
-    out += std::to_string(merge.leftOut()) + " record rows left out: their files, cut short, do not hold them whole.\n";
-  }
+  if (merge.leftOut() > 0) out += leftOutText(merge) + '\n';
+}
+
+std::string leftOutText(const RecordMerge& merge) {
+  if (merge.leftOut() == 0) return {};
+  return std::to_string(merge.leftOut()) + " record rows left out: their files, cut short, do not hold them whole.";
 }
 
 void appendRecordsJson(std::string& out, const RecordMerge& merge) {
@@ -158,17 +155,15 @@ void appendRecordsCsv(std::string& out, const RecordMerge& merge) {
   for (const TrackRecords& group : merge.tracks()) {
     for (std::size_t i = 0; i < group.records.size(); ++i) {
       const MergedRecord& record = group.records[i];
-      appendCsvField(out, utf8Of(group.track), group.track.empty());
+      appendCsvText(out, group.track);
       out += ',';
-      appendCsvField(out, utf8Of(group.direction), group.direction.empty());
+      appendCsvText(out, group.direction);
       out += ',' + std::to_string(i + 1) + ',' + record.time + ',' + std::to_string(record.rawTime) + ',';
-      appendCsvField(out, utf8Of(record.name), record.name.empty());
+      appendCsvText(out, record.name);
       out += ',';
-      appendCsvField(out, utf8Of(record.car), record.car.empty());
+      appendCsvText(out, record.car);
       out += ',' + std::to_string(record.files) + ',';
-      std::string path;
-      view::appendValidUtf8(path, record.firstPath);
-      appendCsvField(out, path);
+      appendCsvPath(out, record.firstPath);
       out += "\r\n";
     }
   }

@@ -73,6 +73,9 @@ inline constexpr int kRecordsFormat = 1;
 // --records as text: a table a track, aligned, and how many rows were left out.
 void appendRecordsText(std::string& out, const RecordMerge& merge);
 
+// The sentence that says how many record rows were left out; empty when none were.
+std::string leftOutText(const RecordMerge& merge);
+
 // --records --json: one object a track and direction, and a newline each.
 void appendRecordsJson(std::string& out, const RecordMerge& merge);
 

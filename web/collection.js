@@ -92,7 +92,7 @@ export function makeCollection({core, replays, turn, show, element}) {
     for (const {draw} of tables) if (!await draw()) return;
     const count = groups.reduce((n, g) => n + g.records.length, 0), plural = (n, one) => `${n.toLocaleString("en")} ${one}${n === 1 ? "" : "s"}`;
     $("best-said").textContent = `${plural(count, "record")} from ${plural(from.length, "replay")}, a table for each track and direction.` +
-      (merged.leftOut ? ` ${plural(merged.leftOut, "record row")} left out: their files, cut short, do not hold them whole.` : "");
+      (merged.leftOut ? ` ${merged.leftOut}` : "");
     $("best-tables").replaceChildren(...tables.map((t) => t.node));
     said("");
     $("best").hidden = false;

@@ -108,12 +108,13 @@ export async function loadCore(wasmBytes, wrap = (exports) => exports) {
     csvHeader: () => slot(call("csvHeader"), 0),
     csvRow: (data, name) => slot(call("csvRow", [data, name]), 0),
     // vantor-info --records over the replays added since the last clear:
-    // {json, leftOut}, its JSON Lines and the count of rows left out.
+    // {json, leftOut}: its JSON Lines, and vantor-info's sentence on the
+    // record rows left out ("" when none were).
     recordsClear: () => void call("recordsClear"),
     recordsAdd: (data, name) => void call("recordsAdd", [data, name]),
     records() {
       const answer = call("records");
-      return {json: text(slot(answer, 0)), leftOut: Number(text(slot(answer, 2)))};
+      return {json: text(slot(answer, 0)), leftOut: text(slot(answer, 2))};
     },
     // {text, json}: vantor-info --diff A B, without and with --json.
     diff(a, b) {

@@ -39,6 +39,14 @@ void publish(std::size_t slot, std::string&& text) {
   output.at[slot][1] = static_cast<std::uint32_t>(texts[slot].size());
 }
 
+// Most calls answer with up to three texts.
+const Output* answer(std::string first, std::string second = {}, std::string third = {}) {
+  publish(0, std::move(first));
+  publish(1, std::move(second));
+  publish(2, std::move(third));
+  return &output;
+}
+
 // Decodes into a fresh record, as vantor-info does for each file, with
 // what vantor-info says of a file whose gears are not complete.
 WindowContent decoded(const unsigned char* bytes, std::size_t size, const char* name, std::size_t nameSize,
@@ -75,10 +83,7 @@ __attribute__((export_name("release"))) void release(void* block) { std::free(bl
 
 // [the format's facts as JSON, -, -]
 __attribute__((export_name("facts"))) const Output* facts() {
-  publish(0, formatFacts());
-  publish(1, {});
-  publish(2, {});
-  return &output;
+  return answer(formatFacts());
 }
 
 // One replay in a batch: [JSON line, where the list row's values lie in
@@ -110,10 +115,7 @@ __attribute__((export_name("text"))) const Output* text(const unsigned char* byt
                                                         const char* name, std::size_t nameSize) {
   std::string view;
   vantor::report::appendTextView(view, decoded(bytes, size, name, nameSize, nullptr));
-  publish(0, std::move(view));
-  publish(1, {});
-  publish(2, {});
-  return &output;
+  return answer(std::move(view));
 }
 
 // Two replays: [--diff text, --diff --json object].
@@ -127,10 +129,7 @@ __attribute__((export_name("diff"))) const Output* diff(const unsigned char* byt
   std::string text, json;
   vantor::report::appendDiffText(text, a, b, found);
   vantor::report::appendDiffJson(json, a, b, found);
-  publish(0, std::move(text));
-  publish(1, std::move(json));
-  publish(2, {});
-  return &output;
+  return answer(std::move(text), std::move(json));
 }
 
 }  // extern "C"
@@ -147,10 +146,7 @@ extern "C" {
 __attribute__((export_name("csvHeader"))) const Output* csvHeader() {
   std::string header;
   vantor::report::appendCsvHeader(header);
-  publish(0, std::move(header));
-  publish(1, {});
-  publish(2, {});
-  return &output;
+  return answer(std::move(header));
 }
 
 // One replay: [its CSV row, -, -].
@@ -158,10 +154,7 @@ __attribute__((export_name("csvRow"))) const Output* csvRow(const unsigned char*
                                                             const char* name, std::size_t nameSize) {
   std::string row;
   vantor::report::appendCsvRow(row, decoded(bytes, size, name, nameSize, nullptr));
-  publish(0, std::move(row));
-  publish(1, {});
-  publish(2, {});
-  return &output;
+  return answer(std::move(row));
 }
 
 // Starts a new merge of best times.
@@ -173,15 +166,11 @@ __attribute__((export_name("recordsAdd"))) void recordsAdd(const unsigned char* 
   merge.add(decoded(bytes, size, name, nameSize, nullptr));
 }
 
-// [the merge as --records --json, as --records text, how many rows were left out]
+// [the merge as --records --json, -, its text's sentence on the rows left out]
 __attribute__((export_name("records"))) const Output* records() {
-  std::string json, text;
+  std::string json;
   vantor::report::appendRecordsJson(json, merge);
-  vantor::report::appendRecordsText(text, merge);
-  publish(0, std::move(json));
-  publish(1, std::move(text));
-  publish(2, std::to_string(merge.leftOut()));
-  return &output;
+  return answer(std::move(json), {}, vantor::report::leftOutText(merge));
 }
 
 }  // extern "C"
