@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/file_system.h"
+#include "cli/read_ahead.h"
 #include "replay/decode.h"
 #include "replay/file_start.h"
 #include "replay/layout.h"
@@ -40,6 +41,10 @@ using replay::ReadResult;
 // The exit status for a wrong command line, and for a --diff that cannot
 // compare, as diff and cmp give it.
 constexpr int kTrouble = 2;
+
+// Below this many files a folder is read in turn: a second thread would
+// cost more than it saves.
+constexpr std::size_t kFilesWorthAReader = 16;
 
 constexpr std::string_view kUsageStart =
     "usage: vantor-info [--json | --csv] [--records] PATH...\n"
@@ -260,7 +265,8 @@ class Run {
   }
 
   // Depth first, in path order. Each file is opened relative to its open
-  // folder, so the system looks up one name instead of the whole path.
+  // folder, so the system looks up one name instead of the whole path; in a
+  // folder of many, the files are read ahead on a second thread.
   bool showFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     try {
@@ -275,13 +281,29 @@ class Run {
       return true;
     }
     const OpenFolder open(nativePath(folder).value_or(replay::NativePath{}));
+    std::vector<const FolderEntry*> files;
+    for (const FolderEntry& entry : entries) {
+      if (!entry.isFolder) files.push_back(&entry);
+    }
+    const auto readFile = [&](std::size_t index, ReadBuffer buffer) {
+      const std::string& name = files[index]->name;
+      const auto nativeName = nativePath(name), native = nativePath(joined(folder, name));
+      if (!nativeName || !native) return ReadResult{-1, EILSEQ};
+      return open.readFileStart(*nativeName, *native, buffer);
+    };
+    std::optional<ReadAhead> ahead;
+    if (files.size() >= kFilesWorthAReader) ahead.emplace(files.size(), readFile);
+    std::size_t index = 0;
     for (const FolderEntry& entry : entries) {
       const std::string path = joined(folder, entry.name);
-      const bool goOn = entry.isFolder ? showFolder(path) : show(load(path, [&](ReadBuffer buffer) {
-        const auto name = nativePath(entry.name), native = nativePath(path);
-        if (!name || !native) return ReadResult{-1, EILSEQ};
-        return open.readFileStart(*name, *native, buffer);
-      }));
+      if (entry.isFolder) {
+        if (!showFolder(path)) return false;
+        continue;
+      }
+      const std::size_t file = index++;
+      const ReadAhead::File read = ahead ? ahead->next() : ReadAhead::File{};
+      const bool goOn = show(ahead ? decode(path, read.bytes->data(), read.got)
+                                   : load(path, [&](ReadBuffer buffer) { return readFile(file, buffer); }));
       if (!goOn) return false;
     }
     return true;
@@ -304,19 +326,22 @@ class Run {
     return write(block_);
   }
 
-  // Reads the start of the file once and decodes the three passes from that
-  // one buffer into a fresh record: one file's values never reach the next.
+  // Reads the start of the file once and decodes it.
   template <typename Read>
-  // The content is filled in place, and good until the next load.
   const view::WindowContent* load(const std::string& path, Read read) {
     std::array<unsigned char, replay::layout::kBytesUsed> buffer;
-    const ReadResult got = read(ReadBuffer(buffer));
+    return decode(path, buffer.data(), read(ReadBuffer(buffer)));
+  }
+
+  // Decodes the three passes from the one buffer into the content, filled
+  // in place: one file's values never reach the next. Good until the next.
+  const view::WindowContent* decode(const std::string& path, const unsigned char* bytes, const ReadResult& got) {
     if (got.bytesHeld < 0) {
       fail(path, std::strerror(got.error));
       return nullptr;
     }
     const replay::DecodedReplay decoded =
-        replay::decodeFile(replay::ReplayBytes(buffer.data(), static_cast<std::size_t>(got.bytesHeld)));
+        replay::decodeFile(replay::ReplayBytes(bytes, static_cast<std::size_t>(got.bytesHeld)));
     if (!decoded.gearsComplete) {
       std::fputs(replay::kGearRatioError, streams_.err);
       note(path, std::string(replay::kGearNote));

@@ -80,6 +80,29 @@ TEST_F(VantorInfo, FoldersAreSearchedForReplaysInPathOrder) {
   EXPECT_EQ(objects({"--json", dir.path() + kSeparator + "sub" + kSeparator})[0]["path"], c);
 }
 
+// Many files are read ahead on a second thread: more than it holds at once,
+// with a subfolder among them, still come out in path order, each its own.
+TEST_F(VantorInfo, AFolderOfManyKeepsItsOrder) {
+  constexpr int kFiles = 150;
+  for (int i = 0; i < kFiles; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "r%03d.rpl", i);
+    write(name, testing::sampleReplay().laps(i).size(i % 7 == 3 ? 50 : 4583));
+  }
+  write("r075x/inner.rpl", testing::sampleReplay().laps(1000));
+  std::vector<json> read = objects({"--json", dir.path()});
+  ASSERT_EQ(read.size(), kFiles + 1u);
+  EXPECT_EQ(read[76]["laps"], 1000);
+  read.erase(read.begin() + 76);
+  for (int i = 0; i < kFiles; ++i) {
+    const json& object = read[static_cast<std::size_t>(i)];
+    EXPECT_EQ(object["bytesHeld"], i % 7 == 3 ? 50 : 4583) << i;
+    if (i % 7 != 3) {
+      EXPECT_EQ(object["laps"], i) << i;
+    }
+  }
+}
+
 #ifndef _WIN32
 TEST_F(VantorInfo, LinkedFoldersAreNotFollowedSoALoopEnds) {
   write("real/one.rpl");
