@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/file_system.h"
+#include "cli/folder_listing.h"
 #include "cli/read_ahead.h"
 #include "replay/decode.h"
 #include "replay/file_start.h"
@@ -172,44 +173,6 @@ Options parseOptions(std::span<const std::string> args) {
   return options;
 }
 
-// Whether a file name ends in ".rpl", ASCII letters folded.
-bool hasReplayExtension(std::string_view name) {
-  constexpr std::string_view kExtension = ".rpl";
-  if (name.size() <= kExtension.size()) return false;
-  const std::string_view tail = name.substr(name.size() - kExtension.size());
-  return std::equal(tail.begin(), tail.end(), kExtension.begin(),
-                    [](char a, char b) { return replay::asciiLower(a) == b; });
-}
-
-// A replay is a regular file, or a link to one; a FIFO or device named
-// *.rpl would block or never end, so it is left out.
-bool isReplayFile(const fs::directory_entry& entry) {
-  std::error_code ec;
-  if (entry.is_regular_file(ec)) return true;
-  return entry.is_symlink(ec) && fs::is_regular_file(entry.path(), ec);
-}
-
-struct FolderEntry {
-  std::string name;
-  bool isFolder = false;
-};
-
-// The replays and subfolders of one folder, sorted by name in byte order.
-// Linked folders are left out, so that a link loop cannot trap the walk.
-std::vector<FolderEntry> listFolder(const std::string& folder, std::error_code& ec) {
-  std::vector<FolderEntry> entries;
-  fs::directory_iterator it(toFsPath(folder), ec);
-  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    const fs::directory_entry& entry = *it;
-    std::error_code kindError;
-    const bool isFolder = !entry.is_symlink(kindError) && entry.is_directory(kindError);
-    std::string name = nameOf(entry.path());
-    if (isFolder || (hasReplayExtension(name) && isReplayFile(entry))) entries.push_back({std::move(name), isFolder});
-  }
-  std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
-  return entries;
-}
-
 std::string joined(const std::string& folder, const std::string& name) {
   const bool endsInSeparator = !folder.empty() && (folder.back() == '/' || folder.back() == kSeparator);
   return endsInSeparator ? folder + name : folder + kSeparator + name;
@@ -268,10 +231,10 @@ class Run {
   // folder, so the system looks up one name instead of the whole path; in a
   // folder of many, the files are read ahead on a second thread.
   bool showFolder(const std::string& folder) {
-    std::vector<FolderEntry> entries;
+    std::optional<FolderListing> listing;
     try {
       std::error_code ec;
-      entries = listFolder(folder, ec);
+      listing.emplace(folder, ec);
       if (ec) {
         fail(folder, ec.message());
         return true;
@@ -280,13 +243,14 @@ class Run {
       fail(folder, error.what());
       return true;
     }
+    const std::vector<FolderListing::Entry>& entries = listing->entries();
     const OpenFolder open(nativePath(folder).value_or(replay::NativePath{}));
-    std::vector<const FolderEntry*> files;
-    for (const FolderEntry& entry : entries) {
-      if (!entry.isFolder) files.push_back(&entry);
+    std::vector<std::string_view> files;
+    for (const FolderListing::Entry& entry : entries) {
+      if (!entry.isFolder) files.push_back(entry.name);
     }
     const auto readFile = [&](std::size_t index, ReadBuffer buffer) {
-      const std::string& name = files[index]->name;
+      const std::string name(files[index]);
       const auto nativeName = nativePath(name), native = nativePath(joined(folder, name));
       if (!nativeName || !native) return ReadResult{-1, EILSEQ};
       return open.readFileStart(*nativeName, *native, buffer);
@@ -294,8 +258,8 @@ class Run {
     std::optional<ReadAhead> ahead;
     if (files.size() >= kFilesWorthAReader) ahead.emplace(files.size(), readFile);
     std::size_t index = 0;
-    for (const FolderEntry& entry : entries) {
-      const std::string path = joined(folder, entry.name);
+    for (const FolderListing::Entry& entry : entries) {
+      const std::string path = joined(folder, std::string(entry.name));
       if (entry.isFolder) {
         if (!showFolder(path)) return false;
         continue;

@@ -57,6 +57,20 @@ constexpr PieceTable kFromWindows1252 = [] {
   return table;
 }();
 
+// A key as written: the comma before it, its quotes and the colon, made
+// at compile time so that each goes out as one fixed-size copy.
+template <std::size_t N>
+struct Key {
+  std::array<char, N + 3> bytes{};  // N counts the literal's NUL
+  consteval Key(const char (&name)[N]) {  // NOLINT(google-explicit-constructor): used as key<"name">
+    bytes[0] = ',';
+    bytes[1] = '"';
+    for (std::size_t i = 0; i + 1 < N; ++i) bytes[i + 2] = name[i];
+    bytes[N + 1] = '"';
+    bytes[N + 2] = ':';
+  }
+};
+
 // The most one input byte can become, and room for a whole piece to be
 // copied at the very end.
 constexpr std::size_t kWorstPerByte = 6;
@@ -110,10 +124,10 @@ class LineWriter {
     at_ = std::to_chars(at_, at_ + kLongest, value).ptr;
   }
   // UTF-8 bytes, already valid, as a JSON string.
-  void utf8(std::string_view bytes) { string(bytes, kFromUtf8); }
+  void utf8(std::string_view bytes) { string(bytes, kFromUtf8, true); }
 
   // Windows-1252 bytes as a JSON string.
-  void text(std::string_view windows1252) { string(windows1252, kFromWindows1252); }
+  void text(std::string_view windows1252) { string(windows1252, kFromWindows1252, false); }
   // A value the file does not hold is null.
   void textOrNull(const view::Held<std::string>& windows1252) {
     if (windows1252) {
@@ -134,6 +148,19 @@ class LineWriter {
   void decimal(const view::Held<std::string>& digits) { put(digits ? std::string_view(*digits) : "null"); }
 
   // "name": — the comma goes before every key but an object's first.
+  template <Key K>
+  void key() {
+    room(K.bytes.size());
+    std::memcpy(at_, K.bytes.data(), K.bytes.size());
+    at_ += K.bytes.size();
+  }
+  template <Key K>
+  void firstKey() {
+    room(K.bytes.size());
+    std::memcpy(at_, K.bytes.data() + 1, K.bytes.size() - 1);
+    at_ += K.bytes.size() - 1;
+  }
+  // The same for a key known only when the program runs.
   void key(std::string_view name, bool first = false) {
     room(name.size() + 4);
     if (!first) *at_++ = ',';
@@ -145,15 +172,39 @@ class LineWriter {
   }
 
  private:
-  void string(std::string_view bytes, const PieceTable& pieces) {
+  void string(std::string_view bytes, const PieceTable& pieces, bool highBytesAsThey) {
     room(kWorstPerByte * bytes.size() + 2);
     *at_++ = '"';
-    for (const char c : bytes) {
-      const Piece& piece = pieces[static_cast<unsigned char>(c)];
+    const char* from = bytes.data();
+    const char* const end = from + bytes.size();
+    while (from != end) {
+      // Most names are plain ASCII: eight bytes at a time go through as
+      // they are, and only a word that holds a byte to change goes byte by byte.
+      std::uint64_t word = 0;
+      if (end - from >= 8 && (std::memcpy(&word, from, 8), !needsWork(word, highBytesAsThey))) {
+        std::memcpy(at_, from, 8);
+        at_ += 8;
+        from += 8;
+        continue;
+      }
+      const Piece& piece = pieces[static_cast<unsigned char>(*from++)];
       std::memcpy(at_, piece.bytes.data(), piece.bytes.size());
       at_ += piece.size;
     }
     *at_++ = '"';
+  }
+
+  // Whether any of the eight bytes is a control character, a quote or a
+  // backslash, or, unless they go through as they are, at or past 0x80.
+  // (The byte tricks answer "is there any", which is all that is asked.)
+  static bool needsWork(std::uint64_t word, bool highBytesAsThey) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+    const auto hasZeroByte = [](std::uint64_t w) { return (w - kOnes) & ~w & kHighs; };
+    const std::uint64_t control = (word - kOnes * 0x20) & ~word & kHighs;
+    const std::uint64_t quote = hasZeroByte(word ^ (kOnes * '"'));
+    const std::uint64_t backslash = hasZeroByte(word ^ (kOnes * '\\'));
+    const std::uint64_t high = highBytesAsThey ? 0 : word & kHighs;
+    return (control | quote | backslash | high) != 0;
   }
 
   void room(std::size_t bytes) const {
@@ -221,15 +272,15 @@ void writeGears(LineWriter& line, const view::WindowContent& content) {
 
 void writeRecord(LineWriter& line, const view::RecordRowTexts& row) {
   line.put('{');
-  line.key("place", true);
+  line.firstKey<"place">();
   line.put(row.place);
-  line.key("name");
+  line.key<"name">();
   line.textOrNull(row.name);
-  line.key("car");
+  line.key<"car">();
   line.textOrNull(row.car);
-  line.key("time");
+  line.key<"time">();
   line.textOrNull(row.time);
-  line.key("rawTime");
+  line.key<"rawTime">();
   line.numberOrNull(row.rawTime);
   line.put('}');
 }
@@ -277,43 +328,43 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
 
   LineWriter line(out, kFixedPart + kWorstPerByte * (systemText.size() + textBytes(content)));
   line.put('{');
-  line.key("path", true);
+  line.firstKey<"path">();
   line.utf8(validPath);
-  line.key("caption");
+  line.key<"caption">();
   line.utf8(validCaption);
-  line.key("track");
+  line.key<"track">();
   line.textOrNull(content.track);
-  line.key("driver");
+  line.key<"driver">();
   line.textOrNull(content.driver);
-  line.key("car");
+  line.key<"car">();
   line.textOrNull(content.car);
-  line.key("direction");
+  line.key<"direction">();
   line.textOrNull(content.direction);
-  line.key("laps");
+  line.key<"laps">();
   line.decimal(content.laps);
-  line.key("gears");
+  line.key<"gears">();
   writeGears(line, content);
-  line.key("downforce");
+  line.key<"downforce">();
   writePair(line, content.downforceLeft, content.downforceRight);
-  line.key("tyrePressure");
+  line.key<"tyrePressure">();
   writePair(line, content.tyrePressureLeft, content.tyrePressureRight);
-  line.key("sliders");
+  line.key<"sliders">();
   writeTuning(line, content, &view::TuningValue::position);
-  line.key("stored");
+  line.key<"stored">();
   writeTuning(line, content, &view::TuningValue::stored);
-  line.key("automaticTransmission");
+  line.key<"automaticTransmission">();
   line.numberOrNull(content.automaticTransmission);
-  line.key("damage");
+  line.key<"damage">();
   line.numberOrNull(content.damage);
-  line.key("isMonteCarlo");
+  line.key<"isMonteCarlo">();
   line.put(content.isMonteCarlo ? (*content.isMonteCarlo ? "true" : "false") : "null");
-  line.key("bytesHeld");
+  line.key<"bytesHeld">();
   line.number(static_cast<std::int64_t>(content.bytesHeld));
-  line.key("isCut");
+  line.key<"isCut">();
   line.put(content.isCut() ? "true" : "false");
-  line.key("records");
+  line.key<"records">();
   writeRecords(line, content);
-  line.key("format");
+  line.key<"format">();
   line.number(kJsonFormat);
   line.put("}\n");
   line.finish();
