@@ -83,7 +83,7 @@ replay::ReplayInfo expectedAfterLoad(replay::ReplayInfo info, const Bytes& file)
   for (std::size_t i = 0; i < replay::kRecordCount; ++i) {
     replay::RecordRow& row = info.records[i];
     row.rawTime = overlaid(row.rawTime, file, times + 4 * i);
-    row.timeText.assign(replay::recordTimeText(row.rawTime));
+    row.timeText = replay::recordTimeText(row.rawTime);
     overlay(row.name, file, layout::kRecordNames + layout::kRecordTextWidth * i);
     overlay(row.car, file, layout::kRecordCars + layout::kRecordTextWidth * i);
   }

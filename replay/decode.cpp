@@ -70,7 +70,7 @@ void decodeRecords(ReplayBytes file, ReplayInfo& info) {
   for (std::size_t i = 0; i < kRecordCount; ++i) {
     RecordRow& row = info.records[i];
     readInt(file, times + 4 * i, row.rawTime);
-    row.timeText.assign(recordTimeText(row.rawTime));
+    row.timeText = recordTimeText(row.rawTime);
   }
   for (std::size_t i = 0; i < kRecordCount; ++i) {
     readText(file, layout::kRecordNames + layout::kRecordTextWidth * i, info.records[i].name);

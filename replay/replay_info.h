@@ -6,6 +6,7 @@
 
 #include "replay/fixed_text.h"
 #include "replay/layout.h"
+#include "replay/tables.h"
 
 namespace vantor::replay {
 
@@ -23,7 +24,7 @@ struct RecordRow {
   FixedText<layout::kRecordTextWidth> name;
   FixedText<layout::kRecordTextWidth> car;
   std::int32_t rawTime = 0;
-  FixedText<31> timeText;
+  TimeText timeText;
   friend bool operator==(const RecordRow&, const RecordRow&) = default;
 };
 

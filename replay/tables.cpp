@@ -95,15 +95,18 @@ std::optional<std::string_view> directionFor(std::int32_t mirrored, std::int32_t
 }
 
 int gearStepIndex(std::int32_t value) {
-  for (std::size_t i = 0; i < kGearSteps.size(); ++i) {
-    if (kGearSteps[i].key == value) return static_cast<int>(i);
-  }
-  return -1;
+  // The steps lie 3276.8 apart: the nearest one is worked out, then checked.
+  const std::int64_t size = value < 0 ? -static_cast<std::int64_t>(value) : value;
+  const std::int64_t steps = (size * 10 + 16384) / 32768;
+  if (steps > 10) return -1;
+  if (steps == 0 && value != 0) return -1;
+  const auto index = static_cast<std::size_t>(value < 0 ? steps - 1 : steps + 10);
+  return kGearSteps[index].key == value ? static_cast<int>(index) : -1;
 }
 
 std::string_view gearStepText(int index) { return kGearSteps.at(static_cast<std::size_t>(index)).text; }
 
-std::string recordTimeText(std::int32_t rawTime) {
+TimeText recordTimeText(std::int32_t rawTime) {
   const std::int32_t c = hundredths(rawTime);
   // The last two characters of c's text are the hundredths, the rest the
   // seconds. From 10 up that is plain arithmetic; below, the split is made
@@ -120,14 +123,15 @@ std::string recordTimeText(std::int32_t rawTime) {
       s = decimalValue(text.substr(0, text.size() - 2));
     }
   }
-  // Written in place: the batch tool makes eight of these a replay.
-  char result[3 * 12 + 2];
-  char* at = twoDigits(result, s / 60);
+  // Written in place: the batch tool makes eight of these a replay. The
+  // longest is 15 characters: minutes of at most 7, the others of 3.
+  TimeText result;
+  char* at = twoDigits(result.bytes.data(), s / 60);
   *at++ = ':';
   at = twoDigits(at, s % 60);
   *at++ = ':';
-  at = twoDigits(at, h);
-  return {result, at};
+  twoDigits(at, h);
+  return result;
 }
 
 }  // namespace vantor::replay

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "replay/fixed_text.h"
+
 // The game's own codes for tracks, directions, gear steps and lap times,
 // and the texts the viewer shows for them. Pure functions over constant
 // tables: no state, no files.
@@ -39,9 +41,12 @@ int gearStepIndex(std::int32_t value);
 // The text of step index (0..20).
 std::string_view gearStepText(int index);
 
+// Room for the longest, "-357913:-56:48", and more.
+using TimeText = FixedText<31>;
+
 // "mm:ss:hh" for a raw time in 1/64 seconds. The text keeps the game's own
 // arithmetic, odd results for negative and very large times included, so
 // that it reads exactly as the players have always seen it.
-std::string recordTimeText(std::int32_t rawTime);
+TimeText recordTimeText(std::int32_t rawTime);
 
 }  // namespace vantor::replay

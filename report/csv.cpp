@@ -59,9 +59,8 @@ void appendCsvText(std::string& out, std::string_view windows1252) {
 }
 
 void appendCsvPath(std::string& out, std::string_view bytes) {
-  std::string utf8;
-  view::appendValidUtf8(utf8, bytes);
-  appendCsvField(out, utf8);
+  std::string room;
+  appendCsvField(out, view::validUtf8(bytes, room));
 }
 
 void appendCsvHeader(std::string& out) {

@@ -303,8 +303,8 @@ void appendJsonText(std::string& out, const view::Held<std::string>& windows1252
 }
 
 void appendJsonPath(std::string& out, std::string_view bytes) {
-  std::string valid;
-  view::appendValidUtf8(valid, bytes);
+  std::string room;
+  const std::string_view valid = view::validUtf8(bytes, room);
   LineWriter line(out, kWorstPerByte * valid.size() + 2);
   line.utf8(valid);
   line.finish();
@@ -319,14 +319,11 @@ void appendJsonRecord(std::string& out, const view::RecordRowTexts& row) {
 void appendJsonLine(std::string& out, const view::WindowContent& content) {
   // The path and caption are the system's bytes: made valid UTF-8 first
   // (a bad byte becomes a 3-byte U+FFFD), then escaped.
-  std::string systemText;
-  view::appendValidUtf8(systemText, content.path);
-  const std::size_t pathEnd = systemText.size();
-  view::appendValidUtf8(systemText, content.caption);
-  const std::string_view validPath = std::string_view(systemText).substr(0, pathEnd);
-  const std::string_view validCaption = std::string_view(systemText).substr(pathEnd);
+  std::string pathRoom, captionRoom;
+  const std::string_view validPath = view::validUtf8(content.path, pathRoom);
+  const std::string_view validCaption = view::validUtf8(content.caption, captionRoom);
 
-  LineWriter line(out, kFixedPart + kWorstPerByte * (systemText.size() + textBytes(content)));
+  LineWriter line(out, kFixedPart + kWorstPerByte * (validPath.size() + validCaption.size() + textBytes(content)));
   line.put('{');
   line.firstKey<"path">();
   line.utf8(validPath);

@@ -76,7 +76,7 @@ std::vector<TrackRecords> RecordMerge::tracks() const {
     });
     for (const std::size_t r : recordOrder) {
       const Kept& kept = group.records[r];
-      sorted.records.push_back({kept.name, kept.car, replay::recordTimeText(kept.rawTime), kept.rawTime, kept.files,
+      sorted.records.push_back({kept.name, kept.car, std::string(replay::recordTimeText(kept.rawTime).view()), kept.rawTime, kept.files,
                                 paths_[kept.firstFile]});
     }
     tracks.push_back(std::move(sorted));

@@ -11,7 +11,6 @@
 namespace vantor::report {
 namespace {
 
-using view::appendValidUtf8;
 using view::kReplacementCharacter;
 using view::kTuningFields;
 
@@ -56,9 +55,8 @@ void appendShownText(std::string& out, std::string_view windows1252) {
 }
 
 void appendShownPath(std::string& out, std::string_view bytes) {
-  std::string utf8;
-  appendValidUtf8(utf8, bytes);
-  for (const char c : utf8) {
+  std::string room;
+  for (const char c : view::validUtf8(bytes, room)) {
     const auto b = static_cast<unsigned char>(c);
     if (b < 0x20 || b == 0x7F) {
       out += kReplacementCharacter;

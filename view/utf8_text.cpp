@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace vantor::view {
 namespace {
@@ -42,8 +43,22 @@ int sequenceAt(std::string_view text, std::size_t i) {
 // same in every one of our encodings and are copied in one go.
 std::size_t asciiRun(std::string_view text) {
   std::size_t n = 0;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  for (std::uint64_t word = 0; n + 8 <= text.size(); n += 8) {  // eight at a time while none is high
+    std::memcpy(&word, text.data() + n, 8);
+    if ((word & kHighBits) != 0) break;
+  }
   while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80) ++n;
   return n;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+  for (std::size_t i = asciiRun(bytes); i < bytes.size(); i += asciiRun(bytes.substr(i))) {
+    const int n = sequenceAt(bytes, i);
+    if (n < 0) return false;
+    i += static_cast<std::size_t>(n);
+  }
+  return true;
 }
 
 }  // namespace
@@ -74,6 +89,12 @@ void appendValidUtf8(std::string& out, std::string_view bytes) {
       i += static_cast<std::size_t>(-n);
     }
   }
+}
+
+std::string_view validUtf8(std::string_view bytes, std::string& room) {
+  if (isValidUtf8(bytes)) return bytes;
+  appendValidUtf8(room, bytes);
+  return room;
 }
 
 }  // namespace vantor::view

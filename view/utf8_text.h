@@ -63,4 +63,8 @@ void appendWindows1252AsUtf8(std::string& out, std::string_view text);
 // start that could have been valid) replaced by one U+FFFD.
 void appendValidUtf8(std::string& out, std::string_view bytes);
 
+// The bytes themselves when they are valid UTF-8, as nearly every name is;
+// else their repaired form (as above), made in room.
+std::string_view validUtf8(std::string_view bytes, std::string& room);
+
 }  // namespace vantor::view

@@ -64,7 +64,7 @@ TEST(Tables, RecordTimesSplitTheHundredthsTextAsTheGameDoes) {
       // Hundredths wrap around 32 bits.
       {1374389534, "357913:56:46"}, {1374389535, "-357913:-56:48"}, {INT32_MAX, "-156587:-20:98"},
       {INT32_MIN, "156587:20:96"}, {-1374389536, "357913:56:46"}};
-  for (const auto& [raw, text] : times) EXPECT_EQ(recordTimeText(raw), text) << raw;
+  for (const auto& [raw, text] : times) EXPECT_EQ(recordTimeText(raw).view(), text) << raw;
 }
 
 }  // namespace
