@@ -30,6 +30,17 @@ std::string nameOf(const std::filesystem::path& path) {
 #endif
 }
 
+bool assignNativePath(replay::NativePath& native, std::string_view path) {
+#ifdef _WIN32
+  auto converted = nativePath(std::string(path));
+  if (converted) native = std::move(*converted);
+  return converted.has_value();
+#else
+  native.assign(path);
+  return true;
+#endif
+}
+
 std::optional<replay::NativePath> nativePath(const std::string& path) {
 #ifdef _WIN32
   try {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "replay/path_status.h"
 
@@ -20,6 +21,10 @@ std::string nameOf(const std::filesystem::path& path);
 // The path as the file functions take it; nothing for a Windows path that
 // is no valid UTF-8, which names no file.
 std::optional<replay::NativePath> nativePath(const std::string& path);
+
+// The same into a path kept for the next, so that a folder of thousands
+// does not make thousands of strings; false where nativePath gives nothing.
+bool assignNativePath(replay::NativePath& native, std::string_view path);
 
 // What joins a folder and a name in paths we build: the separator users of
 // this system type, so Windows captions show just the file's name.

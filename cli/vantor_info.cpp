@@ -173,9 +173,10 @@ Options parseOptions(std::span<const std::string> args) {
   return options;
 }
 
-std::string joined(const std::string& folder, const std::string& name) {
+// The folder's path with what comes before the names of its files.
+std::string folderPrefix(const std::string& folder) {
   const bool endsInSeparator = !folder.empty() && (folder.back() == '/' || folder.back() == kSeparator);
-  return endsInSeparator ? folder + name : folder + kSeparator + name;
+  return endsInSeparator ? folder : folder + kSeparator;
 }
 
 replay::PathStatus statusOf(const std::string& path) {
@@ -243,23 +244,31 @@ class Run {
       fail(folder, error.what());
       return true;
     }
-    const std::vector<FolderListing::Entry>& entries = listing->entries();
+    return showEntries(folder, listing->entries());
+  }
+
+  bool showEntries(const std::string& folder, const std::vector<FolderListing::Entry>& entries) {
     const OpenFolder open(nativePath(folder).value_or(replay::NativePath{}));
     std::vector<std::string_view> files;
     for (const FolderListing::Entry& entry : entries) {
       if (!entry.isFolder) files.push_back(entry.name);
     }
+    const std::string prefix = folderPrefix(folder);
+    replay::NativePath nativeName, native;  // kept for the next file: one thread reads them all
+    std::string readPath;
     const auto readFile = [&](std::size_t index, ReadBuffer buffer) {
-      const std::string name(files[index]);
-      const auto nativeName = nativePath(name), native = nativePath(joined(folder, name));
-      if (!nativeName || !native) return ReadResult{-1, EILSEQ};
-      return open.readFileStart(*nativeName, *native, buffer);
+      readPath.assign(prefix).append(files[index]);
+      if (!assignNativePath(nativeName, files[index]) || !assignNativePath(native, readPath)) {
+        return ReadResult{-1, EILSEQ};
+      }
+      return open.readFileStart(nativeName, native, buffer);
     };
     std::optional<ReadAhead> ahead;
     if (files.size() >= kFilesWorthAReader) ahead.emplace(files.size(), readFile);
     std::size_t index = 0;
+    std::string entryPath;
     for (const FolderListing::Entry& entry : entries) {
-      const std::string path = joined(folder, std::string(entry.name));
+      const std::string& path = entryPath.assign(prefix).append(entry.name);
       if (entry.isFolder) {
         if (!showFolder(path)) return false;
         continue;
