@@ -91,5 +91,17 @@ TEST(TextView, ControlCharactersCannotReachTheTerminal) {
   EXPECT_NE(view.find("\n                        1  \uFFFD   "), std::string::npos);
 }
 
+// Far longer than the writer's buffer: every character still comes out, in order.
+TEST(TextView, ALongPathComesOutWhole) {
+  std::string path;
+  for (int i = 0; i < 3000; ++i) path += i % 3 == 0 ? "\x01" : i % 3 == 1 ? "\xC3\xA9" : "x";
+  std::string expected;
+  for (int i = 0; i < 3000; ++i) expected += i % 3 == 0 ? "\uFFFD" : i % 3 == 1 ? "\u00E9" : "x";
+  EXPECT_TRUE(viewOf(path, ReplayBuilder()).starts_with(expected + "\n"));
+  std::string text;
+  appendShownText(text, std::string(2000, '\x80'));
+  EXPECT_EQ(text.size(), 6000u);
+}
+
 }  // namespace
 }  // namespace vantor::report
