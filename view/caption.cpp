@@ -26,15 +26,21 @@ std::string_view baseName(std::string_view path) {
 }
 
 std::string captionFor(std::string_view path, bool isCut) {
+  std::string caption;
+  assignCaption(caption, path, isCut);
+  return caption;
+}
+
+void assignCaption(std::string& caption, std::string_view path, bool isCut) {
   constexpr std::string_view kPrefix = "Vantor : [";
   const std::string_view suffix = isCut ? kCutShortSuffix : "";
-  std::string caption(kPrefix);
+  caption.assign(kPrefix);
   caption += baseName(path);
   caption += ']';
   // The window title has always been built in a buffer of 256: cut, never
   // overrun, and never so that a cut file stops saying it is one.
   caption.resize(wholeCharacters(caption, kCaptionMaxLength - suffix.size()).size());
-  return caption.append(suffix);
+  caption.append(suffix);
 }
 
 }  // namespace vantor::view

@@ -18,5 +18,7 @@ inline constexpr std::string_view kCutShortSuffix = " (cut short)";
 // system whose names are not UTF-8), cut between whole characters.
 inline constexpr std::size_t kCaptionMaxLength = 255;
 std::string captionFor(std::string_view path, bool isCut);
+// The same into a caption made before, keeping its room.
+void assignCaption(std::string& caption, std::string_view path, bool isCut);
 
 }  // namespace vantor::view

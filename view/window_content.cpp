@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <cstdint>
 #include <string>
 
@@ -26,9 +27,9 @@ void setText(Held<std::string>& field, bool held, std::string_view text) {
   if (!field) field.emplace();
   // Never the string's own bytes, so a plain copy: cheaper than assign(),
   // which must allow for that. (The direction is an empty view, with no
-  // bytes at all, where the flags name none.)
+  // bytes at all, where the flags name none: nothing is copied then.)
   field->resize(text.size());
-  text.copy(field->data(), text.size());
+  if (!text.empty()) std::memcpy(field->data(), text.data(), text.size());
 }
 
 void setNumber(Held<std::string>& field, bool held, std::int32_t value) {
@@ -51,7 +52,7 @@ void fillWindowContent(WindowContent& content, std::string_view path, const repl
   content.bytesHeld = std::min(replay.bytesHeld, replay::layout::kBytesUsed);
   content.gearsComplete = replay.gearsComplete;
   content.path = path;
-  content.caption = captionFor(path, content.isCut());
+  assignCaption(content.caption, path, content.isCut());
   setText(content.track, held.trackKey, info.trackName.view());
   setText(content.driver, held.driverName, info.driverName.view());
   setText(content.car, held.carName, info.carName.view());
