@@ -4,7 +4,6 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -34,7 +33,6 @@
 namespace vantor::cli {
 namespace {
 
-namespace fs = std::filesystem;
 using replay::OpenFolder;
 using replay::ReadBuffer;
 using replay::ReadResult;

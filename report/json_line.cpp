@@ -57,20 +57,6 @@ constexpr PieceTable kFromWindows1252 = [] {
   return table;
 }();
 
-// A key as written: the comma before it, its quotes and the colon, made
-// at compile time so that each goes out as one fixed-size copy.
-template <std::size_t N>
-struct Key {
-  std::array<char, N + 3> bytes{};  // N counts the literal's NUL
-  consteval Key(const char (&name)[N]) {  // NOLINT(google-explicit-constructor): used as key<"name">
-    bytes[0] = ',';
-    bytes[1] = '"';
-    for (std::size_t i = 0; i + 1 < N; ++i) bytes[i + 2] = name[i];
-    bytes[N + 1] = '"';
-    bytes[N + 2] = ':';
-  }
-};
-
 // The most one input byte can become, and room for a whole piece to be
 // copied at the very end.
 constexpr std::size_t kWorstPerByte = 6;
@@ -147,18 +133,20 @@ class LineWriter {
   // A stored integer already in decimal: a JSON number as it stands.
   void decimal(const view::Held<std::string>& digits) { put(digits ? std::string_view(*digits) : "null"); }
 
-  // "name": — the comma goes before every key but an object's first.
-  template <Key K>
-  void key() {
-    room(K.bytes.size());
-    std::memcpy(at_, K.bytes.data(), K.bytes.size());
-    at_ += K.bytes.size();
+  // ,"name": — the comma goes before every key but an object's first. A
+  // literal's size is known when compiling, so each piece is a fixed copy.
+  template <std::size_t N>
+  void key(const char (&name)[N]) {
+    room(N + 3);
+    std::memcpy(at_, ",\"", 2);
+    std::memcpy(at_ + 2, name, N - 1);
+    std::memcpy(at_ + N + 1, "\":", 2);
+    at_ += N + 3;
   }
-  template <Key K>
-  void firstKey() {
-    room(K.bytes.size());
-    std::memcpy(at_, K.bytes.data() + 1, K.bytes.size() - 1);
-    at_ += K.bytes.size() - 1;
+  template <std::size_t N>
+  void firstKey(const char (&name)[N]) {
+    key(name);
+    at_[-static_cast<std::ptrdiff_t>(N + 3)] = '{';  // {"name": opens the object
   }
   // The same for a key known only when the program runs.
   void key(std::string_view name, bool first = false) {
@@ -271,16 +259,15 @@ void writeGears(LineWriter& line, const view::WindowContent& content) {
 }
 
 void writeRecord(LineWriter& line, const view::RecordRowTexts& row) {
-  line.put('{');
-  line.firstKey<"place">();
+  line.firstKey("place");
   line.put(row.place);
-  line.key<"name">();
+  line.key("name");
   line.textOrNull(row.name);
-  line.key<"car">();
+  line.key("car");
   line.textOrNull(row.car);
-  line.key<"time">();
+  line.key("time");
   line.textOrNull(row.time);
-  line.key<"rawTime">();
+  line.key("rawTime");
   line.numberOrNull(row.rawTime);
   line.put('}');
 }
@@ -324,44 +311,43 @@ void appendJsonLine(std::string& out, const view::WindowContent& content) {
   const std::string_view validCaption = view::validUtf8(content.caption, captionRoom);
 
   LineWriter line(out, kFixedPart + kWorstPerByte * (validPath.size() + validCaption.size() + textBytes(content)));
-  line.put('{');
-  line.firstKey<"path">();
+  line.firstKey("path");
   line.utf8(validPath);
-  line.key<"caption">();
+  line.key("caption");
   line.utf8(validCaption);
-  line.key<"track">();
+  line.key("track");
   line.textOrNull(content.track);
-  line.key<"driver">();
+  line.key("driver");
   line.textOrNull(content.driver);
-  line.key<"car">();
+  line.key("car");
   line.textOrNull(content.car);
-  line.key<"direction">();
+  line.key("direction");
   line.textOrNull(content.direction);
-  line.key<"laps">();
+  line.key("laps");
   line.decimal(content.laps);
-  line.key<"gears">();
+  line.key("gears");
   writeGears(line, content);
-  line.key<"downforce">();
+  line.key("downforce");
   writePair(line, content.downforceLeft, content.downforceRight);
-  line.key<"tyrePressure">();
+  line.key("tyrePressure");
   writePair(line, content.tyrePressureLeft, content.tyrePressureRight);
-  line.key<"sliders">();
+  line.key("sliders");
   writeTuning(line, content, &view::TuningValue::position);
-  line.key<"stored">();
+  line.key("stored");
   writeTuning(line, content, &view::TuningValue::stored);
-  line.key<"automaticTransmission">();
+  line.key("automaticTransmission");
   line.numberOrNull(content.automaticTransmission);
-  line.key<"damage">();
+  line.key("damage");
   line.numberOrNull(content.damage);
-  line.key<"isMonteCarlo">();
+  line.key("isMonteCarlo");
   line.put(content.isMonteCarlo ? (*content.isMonteCarlo ? "true" : "false") : "null");
-  line.key<"bytesHeld">();
+  line.key("bytesHeld");
   line.number(static_cast<std::int64_t>(content.bytesHeld));
-  line.key<"isCut">();
+  line.key("isCut");
   line.put(content.isCut() ? "true" : "false");
-  line.key<"records">();
+  line.key("records");
   writeRecords(line, content);
-  line.key<"format">();
+  line.key("format");
   line.number(kJsonFormat);
   line.put("}\n");
   line.finish();
