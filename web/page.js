@@ -9,6 +9,7 @@ import {makeQueue} from "./queue.js";
 
 const kSliceMs = 8;  // work per turn before the page gets to draw again
 const kReadAhead = 256;  // files read at once, while the ones before are decoded
+const kBatch = 64;  // files read that the core decodes in one call
 const kShowEveryMs = 100;  // how often a load shows its progress
 
 const $ = (id) => document.getElementById(id);
@@ -79,8 +80,11 @@ async function loadNow(files) {
   while (done < files.length) {
     for (const until = performance.now() + kSliceMs; performance.now() < until;) {
       if (read[done] !== undefined) {
-        added.push(decoded(decoder, files[done].name, read[done]));
-        read[done++] = null;
+        let end = done + 1;
+        while (end < files.length && end - done < kBatch && read[end] !== undefined) ++end;
+        added.push(...decoded(decoder, files.slice(done, end), read.slice(done, end)));
+        read.fill(null, done, end);
+        done = end;
       } else if (asked < files.length && asked - done < kReadAhead) {
         ask(asked++);
       } else {
@@ -103,16 +107,17 @@ async function loadNow(files) {
   if (first) show(first, false);
 }
 
-function decoded(decoder, name, read) {
-  let row;
-  try {
-    if (!(read instanceof Uint8Array)) throw read;
-    row = Object.assign(decoder.row(read, name), {name, bytes: read});
-  } catch (error) {  // unreadable, out of memory, or the core trapped and was started afresh
-    row = {name, error};
-  }
-  row.note = noteFor(row, decoder.facts.bytesRead);
-  return row;
+// The files read, in one call to the core; one that could not be read,
+// or that the core failed on, says why in its row.
+function decoded(decoder, files, reads) {
+  const made = decoder.rows(reads.flatMap((read, i) => (read instanceof Uint8Array ? [[read, files[i].name]] : [])));
+  let next = 0;
+  return reads.map((read, i) => {
+    const name = files[i].name, readable = read instanceof Uint8Array, got = readable ? made[next++] : read;
+    const row = readable && !(got instanceof Error) ? Object.assign(got, {name, bytes: read}) : {name, error: got};
+    row.note = noteFor(row, decoder.facts.bytesRead);
+    return row;
+  });
 }
 
 // ---- one replay, as the window shows it ------------------------------

@@ -269,8 +269,11 @@ test("a core that traps: the file that made it trap gets a row that says so, and
       const {exports} = new Instance(module, imports);
       const name = (at, size) => new TextDecoder().decode(new Uint8Array(exports.memory.buffer, at, size));
       // A name longer than memory: the core's allocation fails, and it aborts.
-      return {exports: {...exports, row: (at, size, named, length) => exports.row(at, size, named,
-          name(named, length) === "few.rpl" ? 0xFFFFFFF0 : length)}};
+      return {exports: {...exports, rows: (table, count) => {
+        const words = new Uint32Array(exports.memory.buffer, table, 4 * count);
+        for (let i = 0; i < count; ++i) if (name(words[4 * i + 2], words[4 * i + 3]) === "few.rpl") words[4 * i + 3] = 0xFFFFFFF0;
+        return exports.rows(table, count);
+      }}};
     };
   });
   await trapping.goto(origin);
