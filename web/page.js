@@ -20,7 +20,8 @@ const core = loadCore(fetch(new URL("vantor.wasm", import.meta.url)).then((respo
 
 const rows = [];  // every file loaded, in the order loaded
 let order = rows;  // as the list shows them
-let sort = {column: null, down: false};
+let sort = {column: null, down: false};  // the last asked for
+let sortShown = sort;  // the one order is in, which the headings show: a sort of many rows takes a while
 let chosen = [];  // at most two, the earlier first
 let shown = null;
 let loading = 0;  // batches not yet loaded
@@ -101,7 +102,7 @@ async function loadNow(files) {
     await (read[done] === undefined && done < asked ? new Promise((resolve) => (wake = resolve)) : turn());
     wake = null;
   }
-  if (sort.column !== null) order = sorted(rows, sort.column, sort.down);
+  if (sort.column !== null) [order, sortShown] = [sorted(rows, sort.column, sort.down), sort];
   redraw(said);
   const first = rows.slice(rows.length - files.length).find((row) => row.line);
   if (first) show(first, false);
@@ -237,7 +238,7 @@ function drawList() {
     next.toggleAttribute("aria-current", next.row === shown);
   }
   for (const i of kColumns.keys()) {
-    $("list-head").children[i + 1].setAttribute("aria-sort", sort.column !== i ? "none" : sort.down ? "descending" : "ascending");
+    $("list-head").children[i + 1].setAttribute("aria-sort", sortShown.column !== i ? "none" : sortShown.down ? "descending" : "ascending");
   }
 }
 
@@ -270,7 +271,7 @@ async function sortBy(column, down) {
     for (const until = performance.now() + kSliceMs; i < rows.length && performance.now() < until;) keyOf(rows[i++], column);
   }
   if (sort !== asked) return;
-  order = sorted(rows, column, down);
+  [order, sortShown] = [sorted(rows, column, down), asked];
   drawList();
 }
 

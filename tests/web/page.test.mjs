@@ -169,6 +169,7 @@ test("two drops, a folder then a file: loaded in the order dropped, the folder a
   assert.equal(await downloaded(), vantorInfo(["--json", "set"], work) + vantorInfo(["--json", "sample.rpl"]));
   if (writeOnly) assert.match((await cells(6)).at(-2), /^cannot be read: \S/);
   await page.getByRole("button", {name: "Laps"}).click();  // numbers sort as numbers
+  await page.waitForSelector("#list-head [aria-sort=ascending]");  // the arrow comes with the rows in its order
   assert.deepEqual([(await cells(5)).filter(Boolean).slice(-2), await page.$eval("[aria-sort=ascending] button", (b) => getComputedStyle(b, "::after").content)],
       [["12", "589505315"], '" ▲"']);
 });
