@@ -9,6 +9,7 @@ import {makeQueue} from "./queue.js";
 
 const kSliceMs = 8;  // work per turn before the page gets to draw again
 const kReadAhead = 256;  // files read at once, while the ones before are decoded
+const kBatch = 64;  // files read that the core decodes in one call
 const kShowEveryMs = 100;  // how often a load shows its progress
 
 const $ = (id) => document.getElementById(id);
@@ -19,7 +20,8 @@ const core = loadCore(fetch(new URL("vantor.wasm", import.meta.url)).then((respo
 
 const rows = [];  // every file loaded, in the order loaded
 let order = rows;  // as the list shows them
-let sort = {column: null, down: false};
+let sort = {column: null, down: false};  // the last asked for
+let sortShown = sort;  // the one order is in, which the headings show: a sort of many rows takes a while
 let chosen = [];  // at most two, the earlier first
 let shown = null;
 let loading = 0;  // batches not yet loaded
@@ -79,8 +81,11 @@ async function loadNow(files) {
   while (done < files.length) {
     for (const until = performance.now() + kSliceMs; performance.now() < until;) {
       if (read[done] !== undefined) {
-        added.push(decoded(decoder, files[done].name, read[done]));
-        read[done++] = null;
+        let end = done + 1;
+        while (end < files.length && end - done < kBatch && read[end] !== undefined) ++end;
+        added.push(...decoded(decoder, files.slice(done, end), read.slice(done, end)));
+        read.fill(null, done, end);
+        done = end;
       } else if (asked < files.length && asked - done < kReadAhead) {
         ask(asked++);
       } else {
@@ -97,22 +102,23 @@ async function loadNow(files) {
     await (read[done] === undefined && done < asked ? new Promise((resolve) => (wake = resolve)) : turn());
     wake = null;
   }
-  if (sort.column !== null) order = sorted(rows, sort.column, sort.down);
+  if (sort.column !== null) [order, sortShown] = [sorted(rows, sort.column, sort.down), sort];
   redraw(said);
   const first = rows.slice(rows.length - files.length).find((row) => row.line);
   if (first) show(first, false);
 }
 
-function decoded(decoder, name, read) {
-  let row;
-  try {
-    if (!(read instanceof Uint8Array)) throw read;
-    row = Object.assign(decoder.row(read, name), {name, bytes: read});
-  } catch (error) {  // unreadable, out of memory, or the core trapped and was started afresh
-    row = {name, error};
-  }
-  row.note = noteFor(row, decoder.facts.bytesRead);
-  return row;
+// The files read, in one call to the core; one that could not be read,
+// or that the core failed on, says why in its row.
+function decoded(decoder, files, reads) {
+  const made = decoder.rows(reads.flatMap((read, i) => (read instanceof Uint8Array ? [[read, files[i].name]] : [])));
+  let next = 0;
+  return reads.map((read, i) => {
+    const name = files[i].name, readable = read instanceof Uint8Array, got = readable ? made[next++] : read;
+    const row = readable && !(got instanceof Error) ? Object.assign(got, {name, bytes: read}) : {name, error: got};
+    row.note = noteFor(row, decoder.facts.bytesRead);
+    return row;
+  });
 }
 
 // ---- one replay, as the window shows it ------------------------------
@@ -232,7 +238,7 @@ function drawList() {
     next.toggleAttribute("aria-current", next.row === shown);
   }
   for (const i of kColumns.keys()) {
-    $("list-head").children[i + 1].setAttribute("aria-sort", sort.column !== i ? "none" : sort.down ? "descending" : "ascending");
+    $("list-head").children[i + 1].setAttribute("aria-sort", sortShown.column !== i ? "none" : sortShown.down ? "descending" : "ascending");
   }
 }
 
@@ -265,7 +271,7 @@ async function sortBy(column, down) {
     for (const until = performance.now() + kSliceMs; i < rows.length && performance.now() < until;) keyOf(rows[i++], column);
   }
   if (sort !== asked) return;
-  order = sorted(rows, column, down);
+  [order, sortShown] = [sorted(rows, column, down), asked];
   drawList();
 }
 

@@ -1,13 +1,15 @@
-// The core as the web page calls it: a file's first bytes and its name in,
-// the JSON line, the list row's values taken from it and the gear message
-// out; the text view and the --diff result only when a person asks for
-// them. All are made by the very functions vantor-info prints with; the
+// The core as the web page calls it: files' first bytes and names in, a
+// batch at a time, and for each its JSON line, the list row's values taken
+// from it and the gear message out; the text view and the --diff result
+// only when a person asks for them. All are made by the very functions vantor-info prints with; the
 // format's own facts come from here too, so that the page writes none of
 // them again.
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "replay/decode.h"
 #include "replay/layout.h"
@@ -18,44 +20,76 @@
 #include "report/text_view.h"
 #include "view/tuning.h"
 #include "view/window_content.h"
+#include "web/vantor_wasm.h"
 
 namespace {
 
 using vantor::view::WindowContent;
+using vantor::web::File;
 
 // Where the page finds what a call made: (address, byte count) pairs in
-// the module's memory, valid until the next call, and for a row two more
-// numbers. wasm32 addresses are 32 bits, as the page reads them.
+// the module's memory, valid until the next call. wasm32 addresses are 32
+// bits, as the page reads them.
 struct Output {
-  std::uint32_t at[4][2];
+  std::uint32_t at[3][2];
 };
 
 Output output;
 std::string texts[3];
 
-void publish(std::size_t slot, std::string&& text) {
-  texts[slot] = std::move(text);
-  output.at[slot][0] = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(texts[slot].data()));
-  output.at[slot][1] = static_cast<std::uint32_t>(texts[slot].size());
+void point(std::size_t slot, const void* data, std::size_t size) {
+  output.at[slot][0] = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(data));
+  output.at[slot][1] = static_cast<std::uint32_t>(size);
 }
 
 // Most calls answer with up to three texts.
 const Output* answer(std::string first, std::string second = {}, std::string third = {}) {
-  publish(0, std::move(first));
-  publish(1, std::move(second));
-  publish(2, std::move(third));
+  texts[0] = std::move(first);
+  texts[1] = std::move(second);
+  texts[2] = std::move(third);
+  for (std::size_t slot = 0; slot < 3; ++slot) point(slot, texts[slot].data(), texts[slot].size());
   return &output;
 }
 
-// Decodes into a fresh record, as vantor-info does for each file, with
-// what vantor-info says of a file whose gears are not complete.
-WindowContent decoded(const unsigned char* bytes, std::size_t size, const char* name, std::size_t nameSize,
-                      std::string* message) {
-  const vantor::replay::DecodedReplay replay = vantor::replay::decodeFile({bytes, size});
+// Decodes a file into a content kept from call to call, as vantor-info
+// fills one for each file (once grown, its strings take no allocation),
+// with what vantor-info says of a file whose gears are not complete.
+WindowContent kept[2];
+
+const WindowContent& filled(const File& file, std::string* message = nullptr, WindowContent& content = kept[0]) {
+  const vantor::replay::DecodedReplay replay = vantor::replay::decodeFile({file.bytes, file.size});
   if (!replay.gearsComplete && message != nullptr) {
     message->append(vantor::replay::kGearRatioError).append(vantor::replay::kGearNote).append("\n");
   }
-  return vantor::view::makeWindowContent(std::string_view(name, nameSize), replay);
+  vantor::view::fillWindowContent(content, std::string_view(file.name, file.nameSize), replay);
+  return content;
+}
+
+// What the page reads of each row of a batch beside its line and message:
+// where those end among the batch's, where the list row's values lie in
+// the line, the bytes the file held, and 1 when it was cut short + 2 when
+// its track is none known.
+struct RowFacts {
+  std::uint32_t lineEnd, messageEnd, valuesFrom, valuesTo, bytesHeld, flags;
+};
+
+// A batch's answers, kept from batch to batch so that, once grown, they
+// take no allocation.
+std::string lines, messages;
+std::vector<RowFacts> made;
+
+void addRow(const File& file) {
+  const std::size_t start = lines.size();
+  const WindowContent& content = filled(file, &messages);
+  vantor::report::appendJsonLine(lines, content);
+  const std::string_view line = std::string_view(lines).substr(start);
+  const std::size_t from = line.find(R"(,"track":)") + 1;
+  const std::size_t values = from + std::string_view(R"("track":)").size();
+  const std::size_t laps = line.find(R"(,"laps":)", from) + std::string_view(R"(,"laps":)").size();
+  made.push_back({static_cast<std::uint32_t>(lines.size()), static_cast<std::uint32_t>(messages.size()),
+                  static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(line.find_first_of(",}", laps)),
+                  static_cast<std::uint32_t>(content.bytesHeld),
+                  (content.isCut() ? 1U : 0U) | (line.compare(values, 3, R"("",)") == 0 ? 2U : 0U)});
 }
 
 // {"bytesRead":N,"sliderMax":N,"tuning":[{"key":K,"label":L},...]}
@@ -86,45 +120,34 @@ __attribute__((export_name("facts"))) const Output* facts() {
   return answer(formatFacts());
 }
 
-// One replay in a batch: [JSON line, where the list row's values lie in
-// it, gear message, (bytes held, 1 when cut short + 2 when its track is
-// none known)]. The values are the line's keys from "track" to "laps",
-// which follow one another: the page parses them only for the rows it
-// shows or sorts. Within a string every quote is escaped, so the first
-// `,"track":` and `,"laps":` are the top-level keys.
-__attribute__((export_name("row"))) const Output* row(const unsigned char* bytes, std::size_t size,
-                                                      const char* name, std::size_t nameSize) {
-  std::string message;
-  const WindowContent content = decoded(bytes, size, name, nameSize, &message);
-  std::string json;
-  vantor::report::appendJsonLine(json, content);
-  const std::size_t from = json.find(R"(,"track":)") + 1;
-  const std::size_t values = from + std::string_view(R"("track":)").size();
-  const std::size_t laps = json.find(R"(,"laps":)", from) + std::string_view(R"(,"laps":)").size();
-  output.at[1][0] = static_cast<std::uint32_t>(from);
-  output.at[1][1] = static_cast<std::uint32_t>(json.find_first_of(",}", laps));
-  output.at[3][0] = static_cast<std::uint32_t>(content.bytesHeld);
-  output.at[3][1] = (content.isCut() ? 1U : 0U) | (json.compare(values, 3, R"("",)") == 0 ? 2U : 0U);
-  publish(0, std::move(json));
-  publish(2, std::move(message));
+// A batch of replays: [their JSON lines one after another, a RowFacts for
+// each, their gear messages one after another]. The list row's values are
+// the line's keys from "track" to "laps", which follow one another: the
+// page parses them only for the rows it shows or sorts. Within a string
+// every quote is escaped, so the first `,"track":` and `,"laps":` are the
+// top-level keys.
+__attribute__((export_name("rows"))) const void* rows(const File* files, std::size_t count) {
+  lines.clear();
+  messages.clear();
+  made.clear();
+  for (const File& file : std::span(files, count)) addRow(file);
+  point(0, lines.data(), lines.size());
+  point(1, made.data(), made.size() * sizeof(RowFacts));
+  point(2, messages.data(), messages.size());
   return &output;
 }
 
 // One replay's text view, for Copy: [text view, -, -].
-__attribute__((export_name("text"))) const Output* text(const unsigned char* bytes, std::size_t size,
-                                                        const char* name, std::size_t nameSize) {
+__attribute__((export_name("text"))) const Output* text(const File* file) {
   std::string view;
-  vantor::report::appendTextView(view, decoded(bytes, size, name, nameSize, nullptr));
+  vantor::report::appendTextView(view, filled(*file));
   return answer(std::move(view));
 }
 
 // Two replays: [--diff text, --diff --json object].
-__attribute__((export_name("diff"))) const Output* diff(const unsigned char* bytesA, std::size_t sizeA,
-                                                        const char* nameA, std::size_t nameSizeA,
-                                                        const unsigned char* bytesB, std::size_t sizeB,
-                                                        const char* nameB, std::size_t nameSizeB) {
-  const WindowContent a = decoded(bytesA, sizeA, nameA, nameSizeA, nullptr);
-  const WindowContent b = decoded(bytesB, sizeB, nameB, nameSizeB, nullptr);
+__attribute__((export_name("diff"))) const Output* diff(const File* pair) {
+  const WindowContent& a = filled(pair[0]);
+  const WindowContent& b = filled(pair[1], nullptr, kept[1]);
   const auto found = vantor::report::differences(a, b);
   std::string text, json;
   vantor::report::appendDiffText(text, a, b, found);
@@ -150,10 +173,9 @@ __attribute__((export_name("csvHeader"))) const Output* csvHeader() {
 }
 
 // One replay: [its CSV row, -, -].
-__attribute__((export_name("csvRow"))) const Output* csvRow(const unsigned char* bytes, std::size_t size,
-                                                            const char* name, std::size_t nameSize) {
+__attribute__((export_name("csvRow"))) const Output* csvRow(const File* file) {
   std::string row;
-  vantor::report::appendCsvRow(row, decoded(bytes, size, name, nameSize, nullptr));
+  vantor::report::appendCsvRow(row, filled(*file));
   return answer(std::move(row));
 }
 
@@ -161,9 +183,8 @@ __attribute__((export_name("csvRow"))) const Output* csvRow(const unsigned char*
 __attribute__((export_name("recordsClear"))) void recordsClear() { merge = {}; }
 
 // Adds one replay's record rows to the merge.
-__attribute__((export_name("recordsAdd"))) void recordsAdd(const unsigned char* bytes, std::size_t size,
-                                                           const char* name, std::size_t nameSize) {
-  merge.add(decoded(bytes, size, name, nameSize, nullptr));
+__attribute__((export_name("recordsAdd"))) void recordsAdd(const File* file) {
+  merge.add(filled(*file));
 }
 
 // [the merge as --records --json, -, its text's sentence on the rows left out]

@@ -53,17 +53,26 @@ test("a row says in plain words what is wrong with its file, and the status coun
       ["1,998 replays, 2 files with problems.", "1 replay, 1 file with problems.", "2 replays."]);
 });
 
-test("the core's row values are its JSON line's, a name keeps its byte order mark, and every call gives back what it took", async () => {
+test("the core's row values are its JSON line's, a name keeps its byte order mark, a file the core fails on fails alone, and every call gives back what it took", async () => {
   let live = 0, starts = 0, fail = null;
+  const named = (exports, table, count, name) => {
+    const words = new Uint32Array(exports.memory.buffer, table, 4 * count), bytes = new Uint8Array(exports.memory.buffer);
+    return [...Array(count).keys()].some((i) => fromUtf8.decode(bytes.subarray(words[4 * i + 2], words[4 * i + 2] + words[4 * i + 3])) === name);
+  };
   const core = await loadCore(wasm, (exports) => (++starts, live = 0, {...exports,
     alloc: (size) => (fail === "alloc" ? 0 : (++live, exports.alloc(size))), release: (at) => (--live, exports.release(at)),
-    text: (...args) => (fail ? fail === "trap" ? exports.text(0xFFFFFFF0, 4583, 0, 0) : fail.x.y : exports.text(...args))}));
+    rows: (table, count) => exports.rows(named(exports, table, count, "bad") ? 0xFFFFFFF0 : table, count),
+    text: (...args) => (fail ? fail === "trap" ? exports.text(0xFFFFFFF0, 1) : fail.x.y : exports.text(...args))}));
   const bytes = new Uint8Array(4583).fill(35), name = "\uFEFFrace ,\"track\":\"é\",\"laps\":1,\\.rpl";
-  const row = core.row(bytes, name), json = JSON.parse(fromUtf8.decode(row.line));
+  const [row] = core.rows([[bytes, name]]), json = JSON.parse(fromUtf8.decode(row.line));
   assert.deepEqual([row.values, row.bytesHeld, row.isCut, row.unknownTrack, json.path],
       [[json.track, json.driver, json.car, json.laps], json.bytesHeld, json.isCut, json.track === "", name]);
+  const batch = core.rows([[bytes, "a"], [bytes, "bad"], [bytes.subarray(0, 9), "c"]]);
+  assert.deepEqual(batch.map((made) => (made instanceof Error ? made.constructor.name : JSON.parse(fromUtf8.decode(made.line)).path)),
+      ["a", "RuntimeError", "c"]);
+  assert.equal(batch[2].isCut, true);
   assert.ok(core.text(bytes, name).startsWith(`${name}\n`));
   for (fail of ["trap", "alloc", "throw"]) assert.throws(() => core.text(bytes, name), {alloc: RangeError, throw: TypeError, trap: WebAssembly.RuntimeError}[fail]);
   fail = null;
-  assert.deepEqual([core.text(bytes, "b").startsWith("b\n"), live, starts], [true, 0, 2]);
+  assert.deepEqual([core.text(bytes, "b").startsWith("b\n"), live, starts], [true, 0, 4]);
 });
