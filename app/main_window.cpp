@@ -31,7 +31,10 @@ struct StateHandOver {
   std::unique_ptr<MainWindow> state;
 };
 
+// The list lays itself out again after each column unless told to wait:
+// under Wine, six moves of its header each.
 void addListColumns(const MainWindow& window) {
+  SendMessageW(window.list, WM_SETREDRAW, FALSE, 0);
   RECT rect{};
   GetWindowRect(window.list, &rect);
   const int count = static_cast<int>(kColumnTitles.size());
@@ -48,6 +51,7 @@ void addListColumns(const MainWindow& window) {
     column.iSubItem = i;
     SendMessageW(window.list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
   }
+  SendMessageW(window.list, WM_SETREDRAW, TRUE, 0);
 }
 
 void setSliderRanges(HWND dialog) {
