@@ -31,7 +31,10 @@ struct StateHandOver {
   std::unique_ptr<MainWindow> state;
 };
 
+// The list lays itself out again after each column unless told to wait:
+// under Wine, six moves of its header each.
 void addListColumns(const MainWindow& window) {
+  SendMessageW(window.list, WM_SETREDRAW, FALSE, 0);
   RECT rect{};
   GetWindowRect(window.list, &rect);
   const int count = static_cast<int>(kColumnTitles.size());
@@ -48,25 +51,30 @@ void addListColumns(const MainWindow& window) {
     column.iSubItem = i;
     SendMessageW(window.list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
   }
+  SendMessageW(window.list, WM_SETREDRAW, TRUE, 0);
 }
 
+// Setting the ticks redraws the slider, so the range need not.
 void setSliderRanges(HWND dialog) {
   for (const int id : kSliderIds) {
-    SendDlgItemMessageW(dialog, id, TBM_SETRANGE, TRUE, MAKELPARAM(0, view::SLIDER_MAX));
-    SendDlgItemMessageW(dialog, id, TBM_SETTICFREQ, kTickFrequency, 0);
+    HWND slider = GetDlgItem(dialog, id);
+    SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(0, view::SLIDER_MAX));
+    SendMessageW(slider, TBM_SETTICFREQ, kTickFrequency, 0);
   }
 }
 
-INT_PTR onInitDialog(HWND dialog, LPARAM param) {
+// The focus goes where the dialog manager would put it, to the control it
+// found before this message (focus); answering TRUE would have it look
+// through the window's 54 controls once more for the same one.
+INT_PTR onInitDialog(HWND dialog, HWND focus, LPARAM param) {
   MainWindow* window = reinterpret_cast<StateHandOver*>(param)->state.release();
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(window));
   window->dialog = dialog;
   window->list = GetDlgItem(dialog, IDC_RECORDS);
   addListColumns(*window);
   setSliderRanges(dialog);
-  // What DragAcceptFiles does, without shell32.
-  SetWindowLongPtrW(dialog, GWL_EXSTYLE, GetWindowLongPtrW(dialog, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
-  return TRUE;  // the dialog manager sets the default focus
+  if (focus != nullptr) SetFocus(focus);
+  return FALSE;
 }
 
 void loadChosenReplay(MainWindow& window) {
@@ -180,7 +188,7 @@ MainWindow* mainWindowOf(HWND dialog) {
 INT_PTR CALLBACK mainWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      return onInitDialog(dialog, lParam);
+      return onInitDialog(dialog, reinterpret_cast<HWND>(wParam), lParam);
     case WM_COMMAND: {
       const WORD command = LOWORD(wParam);
       if (MainWindow* window = mainWindowOf(dialog)) onCommand(*window, command);

@@ -56,9 +56,9 @@ int openReplay(MainWindow& window, const std::wstring& path);
 // them over, so the caption here is the one vantor-info prints.
 view::WindowContent shownContent(const MainWindow& window);
 
-// The dialog procedure: TRUE for WM_INITDIALOG and for the Exit command,
-// FALSE for everything else, including what it acts on (among them
-// WM_DROPFILES, WM_CONTEXTMENU and the Copy command).
+// The dialog procedure: TRUE for the Exit command, FALSE for everything
+// else, including what it acts on (among them WM_INITDIALOG, which sets the
+// focus itself, WM_DROPFILES, WM_CONTEXTMENU and the Copy command).
 INT_PTR CALLBACK mainWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace vantor::app

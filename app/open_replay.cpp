@@ -76,8 +76,10 @@ void setSubItem(HWND list, int index, int subItem, const view::Held<std::string>
 }
 
 // The rows of the replay shown before go only now that the new one is read.
-// Each row is inserted with its place, then its other columns are set.
+// Each row is inserted with its place, then its other columns are set; the
+// list lays itself out and redraws once, at the end, not after each of them.
 void showRecordRows(HWND list, const WindowContent& content) {
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   int index = 0;
   for (const view::RecordRowTexts& row : content.records) {
@@ -92,6 +94,7 @@ void showRecordRows(HWND list, const WindowContent& content) {
     setSubItem(list, index, 3, row.time);
     ++index;
   }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
 }
 
 }  // namespace

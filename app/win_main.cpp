@@ -20,14 +20,6 @@ std::wstring startupPathOfProcess() {
   }
 }
 
-// The template gave the window this same menu already; the copy from the
-// template is freed rather than left behind.
-void attachMenu(HWND dialog, HINSTANCE instance) {
-  HMENU fromTemplate = GetMenu(dialog);
-  if (SetMenu(dialog, LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU))) && fromTemplate != nullptr)
-    DestroyMenu(fromTemplate);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
@@ -38,8 +30,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   if (dialog == nullptr) return 0;
   // An empty path names no file, so this shows nothing and says nothing.
   openReplay(*mainWindowOf(dialog), path);
-  ShowWindow(dialog, SW_SHOW);
-  attachMenu(dialog, instance);
+  ShowWindow(dialog, SW_SHOW);  // with the menu the template gives it
   // A resource of the module: freed with the process.
   return runMessageLoop(dialog, LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS)));
 }
