@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "report/text_view.h"
+#include "view/byte_words.h"
 #include "view/utf8_text.h"
 
 namespace vantor::report {
@@ -168,8 +169,7 @@ class LineWriter {
     while (from != end) {
       // Most names are plain ASCII: eight bytes at a time go through as
       // they are, and only a word that holds a byte to change goes byte by byte.
-      std::uint64_t word = 0;
-      if (end - from >= 8 && (std::memcpy(&word, from, 8), !needsWork(word, highBytesAsThey))) {
+      if (end - from >= 8 && !needsWork(view::words::load(from), highBytesAsThey)) {
         std::memcpy(at_, from, 8);
         at_ += 8;
         from += 8;
@@ -184,15 +184,10 @@ class LineWriter {
 
   // Whether any of the eight bytes is a control character, a quote or a
   // backslash, or, unless they go through as they are, at or past 0x80.
-  // (The byte tricks answer "is there any", which is all that is asked.)
   static bool needsWork(std::uint64_t word, bool highBytesAsThey) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
-    const auto hasZeroByte = [](std::uint64_t w) { return (w - kOnes) & ~w & kHighs; };
-    const std::uint64_t control = (word - kOnes * 0x20) & ~word & kHighs;
-    const std::uint64_t quote = hasZeroByte(word ^ (kOnes * '"'));
-    const std::uint64_t backslash = hasZeroByte(word ^ (kOnes * '\\'));
-    const std::uint64_t high = highBytesAsThey ? 0 : word & kHighs;
-    return (control | quote | backslash | high) != 0;
+    using namespace view::words;
+    return anyBelow(word, 0x20) || anyEqual(word, '"') || anyEqual(word, '\\') ||
+           (!highBytesAsThey && anyHigh(word));
   }
 
   void room(std::size_t bytes) const {

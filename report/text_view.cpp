@@ -10,6 +10,61 @@
 #include "view/utf8_text.h"
 
 namespace vantor::report {
+namespace {
+
+// A text or the missing sign, and blanks up to width: each Windows-1252
+// byte shows as one character, and so does the sign.
+void writeHeld(TextWriter& out, const view::Held<std::string>& windows1252, std::size_t width = 0) {
+  if (windows1252) {
+    out.padded(*windows1252, width);
+  } else {
+    out.put(kMissing);
+    if (width > 1) out.blanks(width - 1);
+  }
+}
+
+// "0 (clear)", "1 (checked)", the signed byte, or the missing sign.
+void writeCheck(TextWriter& out, const view::Held<int>& state) {
+  if (!state) {
+    out.put(kMissing);
+  } else if (*state == 0 || *state == 1) {
+    out.put(*state == 0 ? "0 (clear)" : "1 (checked)");
+  } else {
+    out.number(*state);
+  }
+}
+
+void writeLeftRight(TextWriter& out, const view::Held<std::string>& left, const view::Held<std::string>& right) {
+  out.put("left ");
+  writeHeld(out, left);
+  out.put(", right ");
+  writeHeld(out, right);
+}
+
+// What write writes, as a string of its own: the same wording as the view.
+template <typename Write>
+std::string written(Write write) {
+  std::string text;
+  {
+    TextWriter out(text);
+    write(out);
+  }  // the writer hands over what it holds as it goes
+  return text;
+}
+
+}  // namespace
+
+std::string shown(const view::Held<std::string>& windows1252) {
+  return written([&](TextWriter& out) { writeHeld(out, windows1252); });
+}
+
+std::string checkText(const view::Held<int>& state) {
+  return written([&](TextWriter& out) { writeCheck(out, state); });
+}
+
+std::string leftRight(const view::Held<std::string>& left, const view::Held<std::string>& right) {
+  return written([&](TextWriter& out) { writeLeftRight(out, left, right); });
+}
 
 void appendShownText(std::string& out, std::string_view windows1252) {
   TextWriter(out).shownText(windows1252);
@@ -25,13 +80,6 @@ void pad(std::string& out, std::size_t used, std::size_t width) {
   if (used < width) out.append(width - used, ' ');
 }
 
-std::string shown(const view::Held<std::string>& windows1252) {
-  if (!windows1252) return std::string(kMissing);
-  std::string utf8;
-  appendShownText(utf8, *windows1252);
-  return utf8;
-}
-
 std::size_t columns(std::string_view utf8) {
   return static_cast<std::size_t>(
       std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
@@ -42,29 +90,7 @@ void appendPaddedShown(std::string& out, std::string_view utf8, std::size_t widt
   pad(out, columns(utf8), width);
 }
 
-std::string checkText(const view::Held<int>& state) {
-  if (!state) return std::string(kMissing);
-  if (*state == 0) return "0 (clear)";
-  if (*state == 1) return "1 (checked)";
-  return std::to_string(*state);
-}
-
-std::string leftRight(const view::Held<std::string>& left, const view::Held<std::string>& right) {
-  return "left " + shown(left) + ", right " + shown(right);
-}
-
 namespace {
-
-// A text or the missing sign, and blanks up to width: each Windows-1252
-// byte shows as one character, and so does the sign.
-void writeHeld(TextWriter& out, const view::Held<std::string>& windows1252, std::size_t width = 0) {
-  if (windows1252) {
-    out.padded(*windows1252, width);
-  } else {
-    out.put(kMissing);
-    if (width > 1) out.blanks(width - 1);
-  }
-}
 
 std::size_t columnsOf(const view::Held<std::string>& windows1252) { return windows1252 ? windows1252->size() : 1; }
 
@@ -81,23 +107,14 @@ void writeHeldField(TextWriter& out, std::string_view label, const view::Held<st
 
 void writeCheckField(TextWriter& out, std::string_view label, const view::Held<int>& state) {
   writeLabel(out, label);
-  if (!state) {
-    out.put(kMissing);
-  } else if (*state == 0 || *state == 1) {
-    out.put(*state == 0 ? "0 (clear)" : "1 (checked)");
-  } else {
-    out.number(*state);
-  }
+  writeCheck(out, state);
   out.put('\n');
 }
 
-void writeLeftRight(TextWriter& out, std::string_view label, const view::Held<std::string>& left,
-                    const view::Held<std::string>& right) {
+void writeLeftRightField(TextWriter& out, std::string_view label, const view::Held<std::string>& left,
+                         const view::Held<std::string>& right) {
   writeLabel(out, label);
-  out.put("left ");
-  writeHeld(out, left);
-  out.put(", right ");
-  writeHeld(out, right);
+  writeLeftRight(out, left, right);
   out.put('\n');
 }
 
@@ -128,8 +145,8 @@ void writeTuning(TextWriter& out, const WindowContent& content) {
     }
     out.put('\n');
   }
-  writeLeftRight(out, label::kDownforce, content.downforceLeft, content.downforceRight);
-  writeLeftRight(out, label::kTirePressure, content.tyrePressureLeft, content.tyrePressureRight);
+  writeLeftRightField(out, label::kDownforce, content.downforceLeft, content.downforceRight);
+  writeLeftRightField(out, label::kTirePressure, content.tyrePressureLeft, content.tyrePressureRight);
 }
 
 void writeGears(TextWriter& out, const WindowContent& content) {

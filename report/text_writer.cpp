@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "view/byte_words.h"
 #include "view/utf8_text.h"
 
 namespace vantor::report {
@@ -23,17 +24,12 @@ constexpr std::array<view::Utf8Bytes, 256> kShown = [] {
   return table;
 }();
 
-// Whether every byte is printable ASCII (0x20..0x7E), which shows as it is:
-// eight bytes at a time, by the usual word tricks ("is there any byte
-// below 0x20, or at 0x7F and up").
+// Whether every byte is printable ASCII (0x20..0x7E), which shows as it is.
 bool isPlainAscii(std::string_view text) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
   std::size_t i = 0;
-  for (std::uint64_t word = 0; i + 8 <= text.size(); i += 8) {
-    std::memcpy(&word, text.data() + i, 8);
-    const std::uint64_t belowSpace = (word - kOnes * 0x20) & ~word;
-    const std::uint64_t fromDelete = (word + kOnes) | word;  // 0x7F and up set the high bit
-    if (((belowSpace | fromDelete) & kHighs) != 0) return false;
+  for (; i + 8 <= text.size(); i += 8) {
+    const std::uint64_t word = view::words::load(text.data() + i);
+    if (view::words::anyBelow(word, 0x20) || view::words::anyFromDelete(word)) return false;
   }
   for (; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);

@@ -1,8 +1,9 @@
 #include "view/utf8_text.h"
 
+#include "view/byte_words.h"
+
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 namespace vantor::view {
 namespace {
@@ -43,11 +44,7 @@ int sequenceAt(std::string_view text, std::size_t i) {
 // same in every one of our encodings and are copied in one go.
 std::size_t asciiRun(std::string_view text) {
   std::size_t n = 0;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-  for (std::uint64_t word = 0; n + 8 <= text.size(); n += 8) {  // eight at a time while none is high
-    std::memcpy(&word, text.data() + n, 8);
-    if ((word & kHighBits) != 0) break;
-  }
+  while (n + 8 <= text.size() && !words::anyHigh(words::load(text.data() + n))) n += 8;
   while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80) ++n;
   return n;
 }
