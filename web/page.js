@@ -72,10 +72,12 @@ async function loadNow(files) {
   // Reading a file costs the browser a while even before it answers, so
   // asking for the next ones is timed with the decoding, in the same slices.
   const {bytesRead} = decoder.facts, read = new Array(files.length), added = [];
-  let asked = 0, done = 0, wake = null, drawn = 0;
+  let asked = 0, done = 0, wake = null, drawn = 0, arrived = 0, woken = 0;
   const ask = (i) => readStart(files[i], bytesRead).then((bytes) => {
     read[i] = bytes;
-    wake?.();
+    // A batch wakes the loop, or the last read on its way: each turn of the
+    // loop takes time from the browser's reading.
+    if (++arrived - woken >= kBatch || arrived === asked) wake?.();
   });
   status(`Reading 0 of ${files.length.toLocaleString("en")} …`, 0, files.length);
   while (done < files.length) {
@@ -100,7 +102,7 @@ async function loadNow(files) {
     }
     // Waits for a read only while one is on its way: a slice may end just as it caught up with them all.
     await (read[done] === undefined && done < asked ? new Promise((resolve) => (wake = resolve)) : turn());
-    wake = null;
+    [wake, woken] = [null, arrived];
   }
   if (sort.column !== null) [order, sortShown] = [sorted(rows, sort.column, sort.down), sort];
   redraw(said);
