@@ -25,12 +25,6 @@ std::string_view baseName(std::string_view path) {
   return path;
 }
 
-std::string captionFor(std::string_view path, bool isCut) {
-  std::string caption;
-  assignCaption(caption, path, isCut);
-  return caption;
-}
-
 void assignCaption(std::string& caption, std::string_view path, bool isCut) {
   constexpr std::string_view kPrefix = "Vantor : [";
   const std::string_view suffix = isCut ? kCutShortSuffix : "";

@@ -15,10 +15,9 @@ inline constexpr std::string_view kCutShortSuffix = " (cut short)";
 
 // "Vantor : [base name]", and kCutShortSuffix for a file cut short, never
 // longer than kCaptionMaxLength bytes of UTF-8 (of the path's bytes, on a
-// system whose names are not UTF-8), cut between whole characters.
+// system whose names are not UTF-8), cut between whole characters; made
+// into a caption made before, keeping its room.
 inline constexpr std::size_t kCaptionMaxLength = 255;
-std::string captionFor(std::string_view path, bool isCut);
-// The same into a caption made before, keeping its room.
 void assignCaption(std::string& caption, std::string_view path, bool isCut);
 
 }  // namespace vantor::view

@@ -3,19 +3,9 @@
 // from the replays loaded then, a slice at a time so that ten thousand of
 // them never freeze the page.
 import {fromUtf8} from "./core.js";
-import {noteFor} from "./list.js";
-
-const kSliceMs = 8;
-
-// Calls work(item) for each item, a slice at a time; false when stopped()
-// says so before the end.
-async function inSlices(items, work, turn, stopped = () => false) {
-  for (let i = 0; i < items.length; await turn()) {
-    if (stopped()) return false;
-    for (const until = performance.now() + kSliceMs; i < items.length && performance.now() < until;) work(items[i++]);
-  }
-  return !stopped();
-}
+import {offer} from "./files.js";
+import {count, noteFor} from "./list.js";
+import {inSlices} from "./queue.js";
 
 // Bytes gathered in blocks of 64 KB: a Blob made of ten thousand small
 // pieces keeps the browser busy for a long task.
@@ -67,10 +57,7 @@ export function makeCollection({core, replays, turn, show, element}) {
       return said(`Could not make the CSV: ${noteFor({error})}`);
     }
     said("");
-    const link = element("a", {download: "vantor.csv"});
-    link.href = URL.createObjectURL(new Blob(pieces.all(), {type: "text/csv"}));
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    offer("vantor.csv", pieces.all(), "text/csv");
   }
 
   // The merge lives in the core; a core that traps is started afresh
@@ -90,8 +77,8 @@ export function makeCollection({core, replays, turn, show, element}) {
     const groups = merged.json.split("\n").filter(Boolean).map((line) => JSON.parse(line));
     const tables = groups.map((group) => table(group, from, stopped));
     for (const {draw} of tables) if (!await draw()) return;
-    const count = groups.reduce((n, g) => n + g.records.length, 0), plural = (n, one) => `${n.toLocaleString("en")} ${one}${n === 1 ? "" : "s"}`;
-    $("best-said").textContent = `${plural(count, "record")} from ${plural(from.length, "replay")}, a table for each track and direction.` +
+    const records = groups.reduce((n, g) => n + g.records.length, 0);
+    $("best-said").textContent = `${count(records, "record")} from ${count(from.length, "replay")}, a table for each track and direction.` +
       (merged.leftOut ? ` ${merged.leftOut}` : "");
     $("best-tables").replaceChildren(...tables.map((t) => t.node));
     said("");
@@ -144,11 +131,11 @@ export function makeCollection({core, replays, turn, show, element}) {
   return {
     // What is loaded changed: the buttons say how many replays, and a view
     // of fewer than that goes, as does a build under way.
-    loaded(count, loading) {
-      const many = `${count.toLocaleString("en")} replay${count === 1 ? "" : "s"}`;
+    loaded(replays, loading) {
+      const many = count(replays, "replay");
       $("download-csv").textContent = loading ? "Download CSV (when loaded)" : `Download CSV (${many})`;
       $("best-times").textContent = loading ? "Best times (when loaded)" : `Best times (${many})`;
-      $("download-csv").disabled = $("best-times").disabled = loading || count === 0;
+      $("download-csv").disabled = $("best-times").disabled = loading || replays === 0;
       if (loading) {
         bestMade = null;
         said("");

@@ -1,6 +1,6 @@
 // Files in from the picker or a drop, in the order vantor-info would be
 // given them, as [{name, open}]: open() gives the File (or a promise of it),
-// asked for only when its bytes are read.
+// asked for only when its bytes are read; and files out, as downloads.
 
 // A folder is read as vantor-info reads one: its .rpl files, depth first,
 // names in byte order.
@@ -82,4 +82,12 @@ export function readStart(picked, bytesRead) {
   } catch (error) {
     return Promise.resolve(error);
   }
+}
+
+// Offers the parts (Blob parts) as a file of this name to download.
+export function offer(name, parts, type) {
+  const link = Object.assign(document.createElement("a"), {download: name});
+  link.href = URL.createObjectURL(new Blob(parts, {type}));
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }

@@ -27,7 +27,8 @@ function cannotRead(error) {
   return `cannot be read: ${why ?? (error.message || error.name)}`;
 }
 
-const count = (n, one, many = `${one}s`) => `${n.toLocaleString("en")} ${n === 1 ? one : many}`;
+// "1 replay", "2,000 replays".
+export const count = (n, one, many = `${one}s`) => `${n.toLocaleString("en")} ${n === 1 ? one : many}`;
 
 // "1,998 replays, 2 files with problems": a file with a note has a problem.
 export function statusText(rows) {

@@ -3,11 +3,10 @@
 // window shows it, all of them listed, two compared, all downloaded.
 import {makeCollection} from "./collection.js";
 import {fromUtf8, loadCore} from "./core.js";
-import {dropItems, picked, readStart, walkDropped} from "./files.js";
-import {inView, kColumns, keyOf, noteFor, sorted, statusText} from "./list.js";
-import {makeQueue} from "./queue.js";
+import {dropItems, offer, picked, readStart, walkDropped} from "./files.js";
+import {count, inView, kColumns, keyOf, noteFor, sorted, statusText} from "./list.js";
+import {inSlices, kSliceMs, makeQueue} from "./queue.js";
 
-const kSliceMs = 8;  // work per turn before the page gets to draw again
 const kReadAhead = 256;  // files read at once, while the ones before are decoded
 const kBatch = 64;  // files read that the core decodes in one call
 const kShowEveryMs = 100;  // how often a load shows its progress
@@ -25,6 +24,7 @@ let sortShown = sort;  // the one order is in, which the headings show: a sort o
 let chosen = [];  // at most two, the earlier first
 let shown = null;
 let loading = 0;  // batches not yet loaded
+const replays = () => rows.filter((row) => row.line);  // the files that hold one
 
 const kGears = ["1", "2", "3", "4", "5", "6", "Reverse", "Final"];
 
@@ -47,6 +47,7 @@ function status(text, done = 0, total = 0) {
   $("progress-text").textContent = text;
 }
 const said = () => status(statusText(rows));
+const coreFailed = (error) => status(`This page's decoder could not be loaded (${error.message}), so no replay can be opened here.`);
 
 // A batch waits for the ones before it, so that their rows never mix; one
 // that fails says so and the next still loads.
@@ -66,7 +67,7 @@ async function loadNow(files) {
   try {
     decoder = await core;
   } catch (error) {
-    return status(`This page's decoder could not be loaded (${error.message}), so no replay can be opened here.`);
+    return coreFailed(error);
   }
   if (!files.length) return said();
   // Reading a file costs the browser a while even before it answers, so
@@ -269,10 +270,7 @@ function rowNode(row, index) {
 // Sorts once every row has its key, made in slices; a later click wins.
 async function sortBy(column, down) {
   const asked = (sort = {column, down});
-  for (let i = 0; i < rows.length && sort === asked; await turn()) {
-    for (const until = performance.now() + kSliceMs; i < rows.length && performance.now() < until;) keyOf(rows[i++], column);
-  }
-  if (sort !== asked) return;
+  if (!await inSlices(rows, (row) => keyOf(row, column), turn, () => sort !== asked)) return;
   [order, sortShown] = [sorted(rows, column, down), asked];
   drawList();
 }
@@ -354,26 +352,19 @@ async function compare() {
 }
 
 function updateDownload() {
-  const lines = rows.filter((row) => row.line).length;
+  const lines = replays().length;
   $("download").disabled = loading > 0 || lines === 0;
-  $("download").textContent = loading ? "Download JSON Lines (when loaded)" :
-    `Download JSON Lines (${lines.toLocaleString("en")} replay${lines === 1 ? "" : "s"})`;
+  $("download").textContent = loading ? "Download JSON Lines (when loaded)" : `Download JSON Lines (${count(lines, "replay")})`;
   collection.loaded(lines, loading > 0);
 }
 
-function download() {
-  const link = element("a", {download: "vantor.jsonl"});
-  link.href = URL.createObjectURL(new Blob(rows.filter((row) => row.line).map((row) => row.line), {type: "application/jsonl"}));
-  link.click();
-  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
-}
+const download = () => offer("vantor.jsonl", replays().map((row) => row.line), "application/jsonl");
 
 // ---- wiring ----------------------------------------------------------
 
-core.then((c) => buildWindow(c.facts), (error) =>
-  status(`This page's decoder could not be loaded (${error.message}), so no replay can be opened here.`));
+core.then((c) => buildWindow(c.facts), coreFailed);
 buildList();
-const collection = makeCollection({core, replays: () => rows.filter((row) => row.line), turn, show, element});
+const collection = makeCollection({core, replays, turn, show, element});
 $("pick").addEventListener("click", () => $("open").click());
 // A fresh picker takes the place of one used, so that the same files can
 // be picked again: emptying one of ten thousand files keeps the page busy
@@ -392,8 +383,8 @@ document.addEventListener("drop", (event) => {
   event.preventDefault();
   const items = dropItems(event.dataTransfer);
   status("Looking through what was dropped …");
-  const count = (n) => status(`Looking through what was dropped: ${n.toLocaleString("en")} found …`);
-  load(walkDropped(items, (n) => loading === 1 && count(n)));
+  const found = (n) => status(`Looking through what was dropped: ${n.toLocaleString("en")} found …`);
+  load(walkDropped(items, (n) => loading === 1 && found(n)));
 });
 $("copy").addEventListener("click", () => core.then((decoder) => copyText(() => decoder.text(shown.bytes, shown.name), $("note"))));
 $("compare").addEventListener("click", compare);

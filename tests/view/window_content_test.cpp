@@ -9,6 +9,12 @@
 namespace vantor::view {
 namespace {
 
+std::string captionFor(std::string_view path, bool isCut) {
+  std::string caption;
+  assignCaption(caption, path, isCut);
+  return caption;
+}
+
 TEST(WindowContent, CaptionShowsTheNameAfterTheLastBackslashButTheFirst) {
   const std::pair<std::string_view, std::string_view> captions[] = {
       {"C:\\Replays\\race.rpl", "Vantor : [race.rpl]"}, {"race.rpl", "Vantor : [race.rpl]"},
